@@ -1,0 +1,173 @@
+#ifndef FRMMAIN_H
+#define FRMMAIN_H
+
+#include <QDateTime>
+#include <QDomDocument>
+#include <QDomElement>
+#include <QDomNode>
+#include <QKeySequence>
+#include <QList>
+#include <QMainWindow>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+#include "model/meeting.h"
+
+class QAction;
+class QDateTimeEdit;
+class QHBoxLayout;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QProcess;
+class QPushButton;
+class QSplitter;
+class QTextEdit;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QVBoxLayout;
+
+// The one main window: the meetings tree, the problem detail editor beside it, and every
+// command. Its slots are spread over the sources of the folders that own them.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget *parent = nullptr, const char *name = nullptr,
+                     Qt::WindowFlags fl = Qt::Window);
+    ~frmMain() override;
+
+    QWidget *qt_central_widget;
+    QVBoxLayout *frmMainLayout;
+    QSplitter *Splitter5;
+    QTreeWidget *lvProblems;
+    QWidget *Layout58;
+    QVBoxLayout *Layout58Layout;
+    QVBoxLayout *Layout49;
+    QLabel *TextLabel1;
+    QTextEdit *txtFull;
+    QVBoxLayout *Layout56;
+    QLabel *TextLabel3;
+    QTextEdit *txtDecision;
+    QHBoxLayout *Layout55;
+    QLabel *lblDue;
+    QDateTimeEdit *dtDue;
+    QHBoxLayout *Layout9_2;
+    QVBoxLayout *Layout8_2;
+    QLabel *lblResp;
+    QTreeWidget *lvResp;
+    QVBoxLayout *Layout68;
+    QPushButton *btAddResp;
+    QPushButton *btEditResp;
+    QPushButton *btDeleteResp;
+    QVBoxLayout *Layout52;
+    QLabel *TextLabel3_2;
+    QTextEdit *txtNotes;
+    QToolBar *toolBar;
+    QMenuBar *menubar;
+    QMenu *fileMenu;
+    QMenu *helpMenu;
+
+    QAction *fileNewAction;
+    QAction *fileOpenAction;
+    QAction *fileSaveAction;
+    QAction *fileSaveAsAction;
+    QAction *filePrintAction;
+    QAction *fileExitAction;
+    QAction *editUndoAction;
+    QAction *editRedoAction;
+    QAction *editCutAction;
+    QAction *editCopyAction;
+    QAction *editPasteAction;
+    QAction *editFindAction;
+    QAction *helpContentsAction;
+    QAction *helpIndexAction;
+    QAction *helpAboutAction;
+
+public slots:
+    virtual void fileNew(); // mainwindow/frmmain_commands.cpp
+    virtual void fileOpen(); // mainwindow/frmmain_files.cpp
+    virtual void fileSave(); // mainwindow/frmmain_files.cpp
+    virtual void filePrint(); // report/frmmain_print.cpp
+    virtual void fileExit(); // app/frmmain.cpp
+    virtual void helpIndex(); // app/frmmain.cpp
+    virtual void helpContents(); // app/frmmain.cpp
+    virtual void helpAbout(); // app/frmmain.cpp
+    virtual void lvProblems_selectionChanged(QTreeWidgetItem *li); // mainwindow/frmmain_tree.cpp
+    virtual void btAddResp_clicked(); // mainwindow/frmmain_editor.cpp
+    virtual void init(); // app/frmmain.cpp
+    virtual void lvResp_selectionChanged(QTreeWidgetItem *li); // mainwindow/frmmain_editor.cpp
+    virtual void btEditResp_clicked(); // mainwindow/frmmain_editor.cpp
+    virtual void btDeleteResp_clicked(); // mainwindow/frmmain_editor.cpp
+    virtual void txtDecision_textChanged(); // mainwindow/frmmain_editor.cpp
+    virtual void dtDue_valueChanged(const QDateTime &dt); // mainwindow/frmmain_editor.cpp
+    virtual void txtNotes_textChanged(); // mainwindow/frmmain_editor.cpp
+    virtual Problem *getProblem(QDomNode node); // document/frmmain_reader.cpp
+    virtual void readProblems(QDomNode parent, Meeting *meeting); // document/frmmain_reader.cpp
+    virtual void readHeader(QDomNode parent, Meeting *meeting); // document/frmmain_reader.cpp
+    virtual void destroy(); // app/frmmain.cpp
+    virtual void lvProblems_expanded(QTreeWidgetItem *li); // mainwindow/frmmain_tree.cpp
+    virtual void lvResp_doubleClicked(QTreeWidgetItem *li); // mainwindow/frmmain_editor.cpp
+    virtual void lvResp_clicked(QTreeWidgetItem *li); // mainwindow/frmmain_editor.cpp
+    virtual void lvProblems_rightButtonClicked(QTreeWidgetItem *li, const QPoint &p,
+                                               int col); // mainwindow/frmmain_tree.cpp
+    virtual void lvProblems_onItem(QTreeWidgetItem *li); // mainwindow/frmmain_tree.cpp
+    virtual void lvProblems_onViewport(); // mainwindow/frmmain_tree.cpp
+
+protected slots:
+    virtual void sendMail(); // report/frmmain_notify.cpp
+
+private slots:
+    virtual void addNode(QDomElement *parent, QString element,
+                         QString text); // document/frmmain_writer.cpp
+    virtual void addNodeParticipant(QDomElement *parent, QString group, QString element,
+                                    QList<Participant *> *parts); // document/frmmain_writer.cpp
+    virtual void addNodeProblem(QDomElement *parent, QString group, QString element,
+                                QList<Problem *> *problems); // document/frmmain_writer.cpp
+    virtual void addAttr(QDomElement *parent, QString element,
+                         QString text); // document/frmmain_writer.cpp
+    virtual Participant *readParticipant(QDomNode parent); // document/frmmain_reader.cpp
+    virtual void fillGUI(); // mainwindow/frmmain_tree.cpp
+    virtual void clearGUI(); // mainwindow/frmmain_tree.cpp
+    virtual QList<Participant *> *readParticipants(QDomNode parent,
+                                                   QString nodeName); // document/frmmain_reader.cpp
+    virtual void addMeeting(); // mainwindow/frmmain_commands.cpp
+    virtual Meeting *readXmlFile(QDomDocument domTree); // document/frmmain_reader.cpp
+    virtual void saveMeeting(); // mainwindow/frmmain_files.cpp
+    virtual void delMeeting(); // mainwindow/frmmain_commands.cpp
+    virtual void sendNotification(); // report/frmmain_notify.cpp
+    virtual void readFromStdout(); // report/frmmain_notify.cpp
+    virtual QString buildXmlString(int index); // document/frmmain_writer.cpp
+    virtual void delFile(); // mainwindow/frmmain_commands.cpp
+    virtual void addProblem(); // mainwindow/frmmain_commands.cpp
+    virtual QString buildEmailBody(int iM); // report/frmmain_report.cpp
+
+private:
+    void createWidgets();
+    void createDetailEditor();
+    void createActions();
+    QAction *makeAction(const char *objectName, const QString &text, const QString &menuText,
+                        const QKeySequence &shortcut, const char *iconName = nullptr);
+    void createToolBar();
+    void createMenus();
+    void connectSignals();
+
+    QList<Meeting *> *meetings = nullptr; // refers to its meetings, never owns them
+    int currentMeeting = -1;
+    int currentProblem = -1;
+    bool trackDecision = false;
+    bool trackNotes = false;
+    bool trackDue = false;
+    QString workingFileName;
+    QProcess *notificationProcess = nullptr;
+    QString transformOutput;
+    QStringList *tempFiles = nullptr;
+
+    // Tests reach the window's state through this one door.
+    friend class frmMainInspector;
+};
+
+#endif // FRMMAIN_H

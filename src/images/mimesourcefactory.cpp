@@ -1,0 +1,34 @@
+#include "images/mimesourcefactory.h"
+
+const QImage *MimeSourceFactory::data(const QString &absName) const
+{
+    const auto found = stored.constFind(absName);
+    if (found != stored.constEnd())
+        return &found.value();
+    for (const MimeSourceFactory *factory : added) {
+        if (const QImage *image = factory->data(absName))
+            return image;
+    }
+    return nullptr;
+}
+
+void MimeSourceFactory::setImage(const QString &absName, const QImage &image)
+{
+    stored.insert(absName, image);
+}
+
+MimeSourceFactory *MimeSourceFactory::defaultFactory()
+{
+    static MimeSourceFactory factory;
+    return &factory;
+}
+
+void MimeSourceFactory::addFactory(MimeSourceFactory *factory)
+{
+    defaultFactory()->added.append(factory);
+}
+
+void MimeSourceFactory::removeFactory(MimeSourceFactory *factory)
+{
+    defaultFactory()->added.removeAll(factory);
+}

@@ -1,0 +1,11 @@
+#ifndef PIXMAPLOADERS_H
+#define PIXMAPLOADERS_H
+
+#include <QPixmap>
+#include <QString>
+
+// Each form loads its icons by name from the default image source; an unknown name gives an
+// empty pixmap and the form is built all the same.
+QPixmap uic_load_pixmap_frmMain(const QString &name);
+
+#endif // PIXMAPLOADERS_H

@@ -1,0 +1,4 @@
+#include "app/frmmain.h"
+
+void frmMain::filePrint()
+{ }

@@ -1,0 +1,6 @@
+#include "app/frmmain.h"
+
+QString frmMain::buildEmailBody(int)
+{
+    return QString();
+}

@@ -1,0 +1,27 @@
+#ifndef FRMMAININSPECTOR_H
+#define FRMMAININSPECTOR_H
+
+#include "app/frmmain.h"
+
+// The tests' view of the main window's private state.
+class frmMainInspector
+{
+public:
+    explicit frmMainInspector(frmMain &window)
+        : window(window)
+    { }
+
+    QList<Meeting *> *meetings() const { return window.meetings; }
+    int currentMeeting() const { return window.currentMeeting; }
+    int currentProblem() const { return window.currentProblem; }
+    QStringList *tempFiles() const { return window.tempFiles; }
+    QString workingFileName() const { return window.workingFileName; }
+    bool trackDecision() const { return window.trackDecision; }
+    bool trackNotes() const { return window.trackNotes; }
+    bool trackDue() const { return window.trackDue; }
+
+private:
+    frmMain &window;
+};
+
+#endif // FRMMAININSPECTOR_H
