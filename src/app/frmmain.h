@@ -146,6 +146,9 @@ private slots:
     virtual QString buildEmailBody(int iM); // report/frmmain_report.cpp
 
 private:
+    // The whole meeting document of the meeting at that position, as bytes for the disk.
+    QByteArray meetingFileContents(int index);
+
     void createWidgets();
     void createDetailEditor();
     void createActions();

@@ -1,22 +1,166 @@
 #include "app/frmmain.h"
 
-Meeting *frmMain::readXmlFile(QDomDocument)
+#include "app/trace.h"
+#include "model/recordstore.h"
+
+// Element names match without regard to case: the name in upper case against the expected
+// upper-case name. ASCII names, which every real document has, take the cheap road.
+static bool nameMatches(const QString &name, QLatin1String upperName)
 {
-    return nullptr;
+    if (name.size() == upperName.size()) {
+        bool ascii = true;
+        for (qsizetype i = 0; i < name.size() && ascii; ++i) {
+            const char16_t c = name.at(i).unicode();
+            if (c >= 0x80) {
+                ascii = false;
+            } else if ((c >= 'a' && c <= 'z' ? c - 32 : c) != char16_t(upperName.at(i).unicode())) {
+                return false;
+            }
+        }
+        if (ascii)
+            return true;
+    }
+    return name.toUpper() == upperName;
 }
-void frmMain::readHeader(QDomNode, Meeting *)
-{ }
-QList<Participant *> *frmMain::readParticipants(QDomNode, QString)
+
+// The value of a field element is the value of its first child; none gives an empty value.
+static QString fieldValue(const QDomNode &node)
 {
-    return nullptr;
+    const QDomNode first = node.firstChild();
+    return first.isNull() ? QLatin1String("") : first.nodeValue();
 }
-Participant *frmMain::readParticipant(QDomNode)
+
+static QDateTime dateAttribute(const QDomNode &node)
 {
-    return nullptr;
+    const QString text = node.toElement().attribute(QStringLiteral("date"));
+    return text.isEmpty() ? QDateTime() : QDateTime::fromString(text, Qt::TextDate);
 }
-void frmMain::readProblems(QDomNode, Meeting *)
-{ }
-Problem *frmMain::getProblem(QDomNode)
+
+Meeting *frmMain::readXmlFile(QDomDocument domTree)
 {
-    return nullptr;
+    auto *meeting = RecordStore::make<Meeting>();
+    QDomElement root = domTree.documentElement();
+    trace(root.tagName());
+
+    const QDomAttr about = root.attributeNode(QStringLiteral("about"));
+    if (!about.isNull()) {
+        meeting->subject = about.value();
+        setWindowTitle(QLatin1String("::") + meeting->subject + QLatin1String("::"));
+    }
+
+    int i = 0;
+    for (QDomNode child = root.firstChild(); !child.isNull(); child = child.nextSibling(), ++i) {
+        const QString name = child.nodeName();
+        const auto step = [i](int number) {
+            if (tracing())
+                qDebug().noquote() << QString::number(i) + QLatin1String("  ")
+                                              + QString::number(number);
+        };
+        step(1);
+        if (nameMatches(name, QLatin1String("HEADER")))
+            readHeader(child, meeting);
+        step(2);
+        if (nameMatches(name, QLatin1String("PARTICIPANTS")))
+            meeting->participants = readParticipants(child, QStringLiteral("PARTICIPANT"));
+        step(3);
+        if (nameMatches(name, QLatin1String("PROBLEMS")))
+            readProblems(child, meeting);
+        step(4);
+    }
+    trace(QStringLiteral("readXml DONE"));
+    return meeting;
+}
+
+void frmMain::readHeader(QDomNode parent, Meeting *meeting)
+{
+    if (!nameMatches(parent.nodeName(), QLatin1String("HEADER")))
+        return;
+    meeting->date = dateAttribute(parent);
+    for (QDomNode child = parent.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        const QString name = child.nodeName();
+        if (nameMatches(name, QLatin1String("PLACE")))
+            meeting->place = fieldValue(child);
+        else if (nameMatches(name, QLatin1String("DECISION")))
+            meeting->decisionText = fieldValue(child);
+        else if (nameMatches(name, QLatin1String("NOTES")))
+            meeting->notes = fieldValue(child);
+    }
+}
+
+QList<Participant *> *frmMain::readParticipants(QDomNode parent, QString nodeName)
+{
+    auto *persons = RecordStore::make<QList<Participant *>>();
+    const QString itemName = nodeName.toUpper();
+    const QByteArray itemLatin1 = itemName.toLatin1();
+    const QLatin1String expected(itemLatin1);
+    for (QDomNode child = parent.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        if (nameMatches(child.nodeName(), expected))
+            persons->append(readParticipant(child));
+    }
+    return persons;
+}
+
+Participant *frmMain::readParticipant(QDomNode parent)
+{
+    auto *person = RecordStore::make<Participant>();
+    const QString empty = QLatin1String("");
+    person->firstName = person->secondName = person->occupation = empty;
+    person->email = person->phone = empty;
+    for (QDomNode child = parent.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        const QString name = child.nodeName();
+        if (nameMatches(name, QLatin1String("FIRST_NAME")))
+            person->firstName = fieldValue(child);
+        else if (nameMatches(name, QLatin1String("SECOND_NAME")))
+            person->secondName = fieldValue(child);
+        else if (nameMatches(name, QLatin1String("OCCUPATION")))
+            person->occupation = fieldValue(child);
+        else if (nameMatches(name, QLatin1String("EMAIL")))
+            person->email = fieldValue(child);
+        else if (nameMatches(name, QLatin1String("PHONE")))
+            person->phone = fieldValue(child);
+    }
+    return person;
+}
+
+// Every child of the list becomes a problem, whatever its name or kind (a comment too).
+void frmMain::readProblems(QDomNode parent, Meeting *meeting)
+{
+    auto *problems = RecordStore::make<QList<Problem *>>();
+    for (QDomNode child = parent.firstChild(); !child.isNull(); child = child.nextSibling())
+        problems->append(getProblem(child));
+    meeting->problems = problems;
+}
+
+Problem *frmMain::getProblem(QDomNode node)
+{
+    const QString empty = QLatin1String("");
+    QString shortDescription = empty;
+    QString fullDescription = empty;
+    QString notes = empty;
+    QString decisionText = empty;
+    QDateTime due;
+    QList<Participant *> *responsibles = nullptr;
+    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        const QString name = child.nodeName();
+        if (nameMatches(name, QLatin1String("SHORT"))) {
+            shortDescription = fieldValue(child);
+        } else if (nameMatches(name, QLatin1String("FULL"))) {
+            fullDescription = fieldValue(child);
+        } else if (nameMatches(name, QLatin1String("NOTES"))) {
+            notes = fieldValue(child);
+        } else if (nameMatches(name, QLatin1String("DECISION"))) {
+            decisionText = fieldValue(child);
+            due = dateAttribute(child);
+        } else if (nameMatches(name, QLatin1String("RESPONSIBLES"))) {
+            responsibles = readParticipants(child, QStringLiteral("RESPONSIBLE"));
+        }
+    }
+
+    auto *problem = RecordStore::make<Problem>(shortDescription, fullDescription);
+    problem->notes = notes;
+    problem->decision->text = decisionText;
+    problem->decision->due = due; // null without a decision element, not the moment of reading
+    if (responsibles)
+        problem->responsibles = responsibles;
+    return problem;
 }

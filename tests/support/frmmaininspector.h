@@ -20,6 +20,14 @@ public:
     bool trackNotes() const { return window.trackNotes; }
     bool trackDue() const { return window.trackDue; }
 
+    // The document writer and reader, which the window keeps to itself.
+    QString buildXmlString(int index) const { return window.buildXmlString(index); }
+    QByteArray meetingFileContents(int index) const { return window.meetingFileContents(index); }
+    Meeting *readXmlFile(const QDomDocument &document) const
+    {
+        return window.readXmlFile(document);
+    }
+
 private:
     frmMain &window;
 };

@@ -1,0 +1,22 @@
+#ifndef TRACE_H
+#define TRACE_H
+
+#include <QDebug>
+#include <QLoggingCategory>
+#include <QString>
+
+// Diagnostic traces go to the default category, so QT_LOGGING_RULES="default.debug=false"
+// silences them. Even a silenced qDebug() costs time, so traces in loops ask tracing() first
+// and build their text only when someone reads it.
+inline bool tracing()
+{
+    return QLoggingCategory::defaultCategory()->isDebugEnabled();
+}
+
+inline void trace(const QString &text)
+{
+    if (tracing())
+        qDebug().noquote() << text;
+}
+
+#endif // TRACE_H

@@ -1,0 +1,241 @@
+#include "document/meetingfile.h"
+
+#include <QCoreApplication>
+#include <QXmlStreamReader>
+
+#include <cstring>
+
+namespace MeetingFile {
+
+static bool isXmlChar(char32_t c)
+{
+    if (c < 0x20)
+        return c == 0x09 || c == 0x0A || c == 0x0D;
+    if (c >= 0xD800 && c <= 0xDFFF)
+        return false;
+    return c != 0xFFFE && c != 0xFFFF;
+}
+
+static bool needsCleaning(const QString &text)
+{
+    const QChar *chars = text.constData();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = chars[i].unicode();
+        if (c >= 0x20 && c < 0xD800)
+            continue;
+        if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(chars[i + 1].unicode())) {
+            ++i;
+            continue;
+        }
+        if (!isXmlChar(c))
+            return true;
+    }
+    return false;
+}
+
+QString xmlSafe(const QString &text)
+{
+    if (!needsCleaning(text))
+        return text;
+    QString cleaned;
+    cleaned.reserve(text.size());
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate()) {
+            cleaned.append(c).append(text.at(++i));
+            continue;
+        }
+        if (isXmlChar(c.unicode()))
+            cleaned.append(c);
+    }
+    return cleaned;
+}
+
+static void appendReference(QByteArray &out, char32_t codePoint)
+{
+    out.append("&#").append(QByteArray::number(uint(codePoint))).append(';');
+}
+
+// Every character of the tree is one Latin-1 byte or a character reference, so the bytes agree
+// with the declaration whatever the text holds.
+static QByteArray latin1WithReferences(const QString &text)
+{
+    QByteArray out;
+    out.reserve(text.size() + 16);
+    const QChar *chars = text.constData();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = chars[i].unicode();
+        if (c < 0x100) {
+            out.append(char(c));
+        } else if (QChar::isHighSurrogate(c) && i + 1 < size
+                   && QChar::isLowSurrogate(chars[i + 1].unicode())) {
+            appendReference(out, QChar::surrogateToUcs4(c, chars[++i].unicode()));
+        } else if (isXmlChar(c)) {
+            appendReference(out, c);
+        }
+    }
+    return out;
+}
+
+QByteArray fileContents(const QString &tree)
+{
+    static const char header[] = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+                                 "<?xml-stylesheet type=\"text/xsl\" href=\"mootrak.xsl\"?>\n";
+    QByteArray contents = header + latin1WithReferences(tree);
+    contents.append('\n');
+    return contents;
+}
+
+static QString tr(const char *text)
+{
+    return QCoreApplication::translate("MeetingFile", text);
+}
+
+// One cheap pass over the bytes that measures nesting and attributes the way the parser will
+// see them. It only needs to be exact for well-formed documents: the parser judges the rest.
+class Scanner
+{
+public:
+    explicit Scanner(const QByteArray &contents)
+        : at(contents.constData())
+        , end(contents.constData() + contents.size())
+    {
+    }
+
+    bool run(QString &errorMessage);
+
+private:
+    bool skipPast(const char *terminator);
+    bool skipDoctype(QString &errorMessage);
+    bool scanStartTag(QString &errorMessage);
+
+    const char *at;
+    const char *end;
+    int depth = 0;
+};
+
+bool Scanner::skipPast(const char *terminator)
+{
+    const std::size_t length = std::strlen(terminator);
+    while (at < end) {
+        const char *found = static_cast<const char *>(std::memchr(at, terminator[0], end - at));
+        if (!found || std::size_t(end - found) < length)
+            break;
+        if (std::memcmp(found, terminator, length) == 0) {
+            at = found + length;
+            return true;
+        }
+        at = found + 1;
+    }
+    at = end;
+    return false;
+}
+
+bool Scanner::skipDoctype(QString &errorMessage)
+{
+    char quote = 0;
+    bool inSubset = false;
+    for (; at < end; ++at) {
+        const char c = *at;
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '[') {
+            inSubset = true;
+        } else if (c == ']') {
+            inSubset = false;
+        } else if (inSubset && c == '<' && end - at >= 8 && std::memcmp(at, "<!ENTITY", 8) == 0) {
+            errorMessage = tr("the document declares entities, which a meeting document never uses");
+            return false;
+        } else if (c == '>' && !inSubset) {
+            ++at;
+            return true;
+        }
+    }
+    return true;
+}
+
+bool Scanner::scanStartTag(QString &errorMessage)
+{
+    int attributes = 0;
+    char quote = 0;
+    for (; at < end; ++at) {
+        const char c = *at;
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '=') {
+            if (++attributes > maxAttributes) {
+                errorMessage = tr("an element has more than %1 attributes").arg(maxAttributes);
+                return false;
+            }
+        } else if (c == '>') {
+            const bool empty = at[-1] == '/';
+            ++at;
+            if (!empty && ++depth > maxDepth) {
+                errorMessage = tr("elements are nested deeper than %1 levels").arg(maxDepth);
+                return false;
+            }
+            return true;
+        }
+    }
+    return true;
+}
+
+bool Scanner::run(QString &errorMessage)
+{
+    while (at < end) {
+        at = static_cast<const char *>(std::memchr(at, '<', end - at));
+        if (!at)
+            return true;
+        ++at;
+        if (at == end)
+            return true;
+        const auto startsWith = [this](const char *text) {
+            const std::size_t length = std::strlen(text);
+            return std::size_t(end - at) >= length && std::memcmp(at, text, length) == 0;
+        };
+        if (startsWith("!--")) {
+            skipPast("-->");
+        } else if (startsWith("![CDATA[")) {
+            skipPast("]]>");
+        } else if (*at == '!') {
+            if (!skipDoctype(errorMessage))
+                return false;
+        } else if (*at == '?') {
+            skipPast("?>");
+        } else if (*at == '/') {
+            --depth;
+            skipPast(">");
+        } else if (!scanStartTag(errorMessage)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool parse(const QByteArray &contents, QDomDocument &document, QString &errorMessage)
+{
+    Scanner scanner(contents);
+    if (!scanner.run(errorMessage))
+        return false;
+
+    QXmlStreamReader reader(contents);
+    reader.setEntityExpansionLimit(0); // the five predefined entities and references still work
+    int line = 0;
+    int column = 0;
+    QString message;
+    if (document.setContent(&reader, false, &message, &line, &column))
+        return true;
+    errorMessage = tr("%1 (line %2, column %3)").arg(message).arg(line).arg(column);
+    return false;
+}
+
+} // namespace MeetingFile
