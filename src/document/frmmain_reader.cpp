@@ -53,8 +53,8 @@ Meeting *frmMain::readXmlFile(QDomDocument domTree)
         const QString name = child.nodeName();
         const auto step = [i](int number) {
             if (tracing())
-                qDebug().noquote() << QString::number(i) + QLatin1String("  ")
-                                              + QString::number(number);
+                qDebug().noquote()
+                    << QString::number(i) + QLatin1String("  ") + QString::number(number);
         };
         step(1);
         if (nameMatches(name, QLatin1String("HEADER")))

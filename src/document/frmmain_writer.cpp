@@ -85,7 +85,8 @@ void frmMain::addNodeProblem(QDomElement *parent, QString group, QString element
 
         QDomElement decision = document.createElement(QStringLiteral("decision"));
         item.appendChild(decision);
-        decision.appendChild(document.createTextNode(MeetingFile::xmlSafe(problem->decision->text)));
+        decision.appendChild(
+            document.createTextNode(MeetingFile::xmlSafe(problem->decision->text)));
         addAttr(&decision, QStringLiteral("date"), textDate(problem->decision->due));
 
         addNodeParticipant(&item, QStringLiteral("responsibles"), QStringLiteral("responsible"),

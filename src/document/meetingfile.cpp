@@ -24,7 +24,8 @@ static bool needsCleaning(const QString &text)
         const char16_t c = chars[i].unicode();
         if (c >= 0x20 && c < 0xD800)
             continue;
-        if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(chars[i + 1].unicode())) {
+        if (QChar::isHighSurrogate(c) && i + 1 < size
+            && QChar::isLowSurrogate(chars[i + 1].unicode())) {
             ++i;
             continue;
         }
@@ -102,8 +103,7 @@ public:
     explicit Scanner(const QByteArray &contents)
         : at(contents.constData())
         , end(contents.constData() + contents.size())
-    {
-    }
+    { }
 
     bool run(QString &errorMessage);
 
@@ -150,7 +150,8 @@ bool Scanner::skipDoctype(QString &errorMessage)
         } else if (c == ']') {
             inSubset = false;
         } else if (inSubset && c == '<' && end - at >= 8 && std::memcmp(at, "<!ENTITY", 8) == 0) {
-            errorMessage = tr("the document declares entities, which a meeting document never uses");
+            errorMessage
+                = tr("the document declares entities, which a meeting document never uses");
             return false;
         } else if (c == '>' && !inSubset) {
             ++at;
