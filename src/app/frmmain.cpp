@@ -250,11 +250,11 @@ void frmMain::connectSignals()
     connect(helpIndexAction, &QAction::triggered, this, &frmMain::helpIndex);
     connect(helpContentsAction, &QAction::triggered, this, &frmMain::helpContents);
     connect(helpAboutAction, &QAction::triggered, this, &frmMain::helpAbout);
-    connect(lvProblems, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem *current) { lvProblems_selectionChanged(current); });
+    connect(lvProblems, &QTreeWidget::itemSelectionChanged, this,
+            [this] { lvProblems_selectionChanged(lvProblems->selectedItems().value(0)); });
     connect(btAddResp, &QPushButton::clicked, this, &frmMain::btAddResp_clicked);
-    connect(lvResp, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem *current) { lvResp_selectionChanged(current); });
+    connect(lvResp, &QTreeWidget::itemSelectionChanged, this,
+            [this] { lvResp_selectionChanged(lvResp->selectedItems().value(0)); });
     connect(btEditResp, &QPushButton::clicked, this, &frmMain::btEditResp_clicked);
     connect(btDeleteResp, &QPushButton::clicked, this, &frmMain::btDeleteResp_clicked);
     connect(txtDecision, &QTextEdit::textChanged, this, &frmMain::txtDecision_textChanged);

@@ -146,8 +146,22 @@ private slots:
     virtual QString buildEmailBody(int iM); // report/frmmain_report.cpp
 
 private:
-    // The whole meeting document of the meeting at that position, as bytes for the disk.
-    QByteArray meetingFileContents(int index);
+    // The meetings tree fills the detail editor through these.
+    void showMeeting(QTreeWidgetItem *li);
+    void showProblem(QTreeWidgetItem *li);
+    void showPersons(const QList<Participant *> &persons);
+    void showInEditor(const QString &decision, const QString &notes, const QDateTime &due);
+
+    // The records the detail editor writes to; null when it shows none.
+    Meeting *editedMeeting() const;
+    Problem *editedProblem(const Meeting *meeting) const;
+
+    // Open and save.
+    QString askOpenFileName();
+    QString askSaveFileName(const QString &caption, const QString &startName);
+    int askAddOrReplace();
+    void startNewMeetingsList();
+    bool writeMeeting(int index, const QString &fileName);
 
     void createWidgets();
     void createDetailEditor();

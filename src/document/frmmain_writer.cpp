@@ -30,11 +30,6 @@ QString frmMain::buildXmlString(int index)
     return document.toString(1);
 }
 
-QByteArray frmMain::meetingFileContents(int index)
-{
-    return MeetingFile::fileContents(buildXmlString(index));
-}
-
 // The text node is made also for an empty text, so the element is written with empty content.
 void frmMain::addNode(QDomElement *parent, QString element, QString text)
 {

@@ -1,8 +1,188 @@
 #include "app/frmmain.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTextEdit>
+
+#include "document/meetingfile.h"
+
+QString frmMain::askOpenFileName()
+{
+    QFileDialog dialog(this);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
+}
+
+QString frmMain::askSaveFileName(const QString &caption, const QString &startName)
+{
+    QFileDialog dialog(this, caption);
+    dialog.setObjectName(QStringLiteral("Save file"));
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (!startName.isEmpty())
+        dialog.selectFile(startName);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
+}
+
+// 0 Add, 1 Replace, 2 Cancel.
+int frmMain::askAddOrReplace()
+{
+    QMessageBox box(QMessageBox::Information, tr("Add or Replace previous meetimg"),
+                    tr("Replace or Add to previous meeting"), QMessageBox::NoButton);
+    QPushButton *add = box.addButton(tr("Add"), QMessageBox::AcceptRole);
+    QPushButton *replace = box.addButton(tr("Replace"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(tr("Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(add);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == add)
+        return 0;
+    return box.clickedButton() == replace ? 1 : 2;
+}
+
+// The old list goes; its meetings stay alive in the record store.
+void frmMain::startNewMeetingsList()
+{
+    delete meetings;
+    meetings = new QList<Meeting *>;
+    currentMeeting = -1;
+    currentProblem = -1;
+}
+
+static void showOpenError(const QString &text, const QString &fileName, const QString &reason)
+{
+    QMessageBox box(QMessageBox::Critical, frmMain::tr("Critical Error"), text.arg(fileName),
+                    QMessageBox::Ok);
+    box.setInformativeText(reason);
+    box.exec();
+}
+
+// Reads a chosen name only when it is a regular file: opening a FIFO would block for ever.
+static bool readRegularFile(const QString &fileName, QByteArray &contents)
+{
+    if (!QFileInfo(fileName).isFile())
+        return false;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    contents = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
 void frmMain::fileOpen()
-{ }
+{
+    const QString fileName = askOpenFileName();
+    if (fileName.isEmpty())
+        return;
+    workingFileName = fileName;
+
+    QByteArray contents;
+    if (!readRegularFile(fileName, contents)) {
+        showOpenError(tr("Cannot open file %1"), fileName, QString());
+        return;
+    }
+    QDomDocument document;
+    QString reason;
+    if (!MeetingFile::parse(contents, document, reason)) {
+        showOpenError(tr("Parsing error for file %1"), fileName, reason);
+        return;
+    }
+
+    if (!meetings->isEmpty()) {
+        const int answer = askAddOrReplace();
+        if (answer == 2)
+            return;
+        if (answer == 1)
+            startNewMeetingsList();
+    }
+    Meeting *meeting = readXmlFile(document);
+    meetings->append(meeting);
+    currentMeeting = meetings->size() - 1;
+    currentProblem = -1;
+    meeting->modified = false;
+    meeting->saved = true;
+    meeting->fileName = workingFileName;
+
+    clearGUI();
+    fillGUI();
+}
+
+// Writes all or nothing: the old file stays as it was unless every byte reached the disk.
+static bool writeFileAtomically(const QString &fileName, const QByteArray &contents)
+{
+    // QSaveFile would replace a FIFO or a device node with a plain file.
+    const QFileInfo target(fileName);
+    if (target.exists() && !target.isFile())
+        return false;
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // A short write sets no error, and commit() ignores a failed last flush: check both here.
+    if (file.write(contents) != contents.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool frmMain::writeMeeting(int index, const QString &fileName)
+{
+    const QString tree = buildXmlString(index);
+    if (!writeFileAtomically(fileName, MeetingFile::fileContents(tree))) {
+        QMessageBox::critical(this, tr("Critical Error"),
+                              tr("Cannot save file %1").arg(QDir::toNativeSeparators(fileName)));
+        return false;
+    }
+    txtFull->setPlainText(tree);
+    Meeting *meeting = meetings->at(index);
+    meeting->modified = false;
+    meeting->saved = true;
+    meeting->fileName = workingFileName;
+    return true;
+}
+
 void frmMain::fileSave()
-{ }
+{
+    if (meetings->isEmpty()) {
+        QMessageBox::information(this, QStringLiteral("No data to save"),
+                                 QStringLiteral("No data to save"));
+        return;
+    }
+    if (meetings->size() > 1) {
+        QMessageBox::information(this, QStringLiteral("Multiple data"),
+                                 QStringLiteral("You have more than one meeting defined.\n"
+                                                "All of them should be saved in separate file!"));
+    }
+    for (int i = 0; i < meetings->size(); ++i) {
+        const QString caption = tr("Choose file name for %1").arg(meetings->at(i)->subject);
+        const QString fileName = askSaveFileName(caption, QString());
+        if (fileName.isEmpty())
+            continue;
+        workingFileName = fileName;
+        if (!writeMeeting(i, fileName))
+            return;
+    }
+}
+
 void frmMain::saveMeeting()
-{ }
+{
+    const Meeting *meeting = meetings->value(currentMeeting);
+    if (!meeting)
+        return;
+    const QString caption = tr("Choose file name for \"%1\"").arg(meeting->subject);
+    const QString fileName = askSaveFileName(caption, meeting->fileName);
+    if (fileName.isEmpty())
+        return;
+    workingFileName = fileName;
+    writeMeeting(currentMeeting, fileName);
+}

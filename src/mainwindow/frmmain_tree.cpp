@@ -1,16 +1,179 @@
 #include "app/frmmain.h"
 
+#include <QDateTimeEdit>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTreeWidget>
+
+#include "app/trace.h"
+#include "model/personrow.h"
+
 void frmMain::clearGUI()
-{ }
+{
+    trackDecision = false;
+    trackNotes = false;
+    trackDue = false;
+    lvProblems->clear();
+    lvResp->clear();
+    txtFull->clear();
+    txtDecision->clear();
+    txtNotes->clear();
+    dtDue->setDateTime(QDateTime::currentDateTime());
+}
+
 void frmMain::fillGUI()
-{ }
-void frmMain::lvProblems_selectionChanged(QTreeWidgetItem *)
-{ }
-void frmMain::lvProblems_expanded(QTreeWidgetItem *)
-{ }
-void frmMain::lvProblems_rightButtonClicked(QTreeWidgetItem *, const QPoint &, int)
-{ }
-void frmMain::lvProblems_onItem(QTreeWidgetItem *)
-{ }
+{
+    trace(QStringLiteral("Fill GUI"));
+    lvProblems->setSortingEnabled(false);
+    for (const Meeting *meeting : std::as_const(*meetings)) {
+        auto *entry = new QTreeWidgetItem(lvProblems, {meeting->subject});
+        trace(QLatin1String("FG: ") + entry->text(0));
+        // Each problem goes in as the first child, so the entries show the list reversed
+        // until the meeting is opened (lvProblems_expanded).
+        QList<QTreeWidgetItem *> children;
+        children.reserve(meeting->problems->size());
+        for (auto it = meeting->problems->crbegin(); it != meeting->problems->crend(); ++it)
+            children.append(new QTreeWidgetItem({(*it)->shortDescription}));
+        entry->addChildren(children);
+
+        txtDecision->setReadOnly(false);
+        txtNotes->setReadOnly(false);
+        trackDecision = true;
+        trackNotes = true;
+    }
+}
+
+void frmMain::showPersons(const QList<Participant *> &persons)
+{
+    lvResp->clear();
+    lvResp->setSortingEnabled(false);
+    QList<QTreeWidgetItem *> rows;
+    rows.reserve(persons.size());
+    for (const Participant *person : persons)
+        rows.append(new QTreeWidgetItem(PersonRow::columns(*person)));
+    lvResp->addTopLevelItems(rows);
+}
+
+// Fills the editor with the flags clear, so that filling is never taken for an edit.
+void frmMain::showInEditor(const QString &decision, const QString &notes, const QDateTime &due)
+{
+    trackDecision = false;
+    txtDecision->setPlainText(decision);
+    trackDecision = true;
+    trackNotes = false;
+    txtNotes->setPlainText(notes);
+    trackNotes = true;
+    trackDue = false;
+    dtDue->setDateTime(due);
+    trackDue = true;
+
+    btAddResp->setEnabled(true);
+    btEditResp->setEnabled(false);
+    btDeleteResp->setEnabled(false);
+}
+
+void frmMain::showMeeting(QTreeWidgetItem *li)
+{
+    trace(QStringLiteral("depth==0"));
+    currentMeeting = lvProblems->indexOfTopLevelItem(li);
+    currentProblem = -1;
+    const Meeting *meeting = meetings->value(currentMeeting);
+    if (!meeting)
+        return;
+    txtFull->clear();
+    lblResp->setText(tr("Participants:"));
+    showPersons(*meeting->participants);
+    lblDue->setText(tr("Opened date:"));
+    showInEditor(meeting->decisionText, meeting->notes, meeting->date);
+}
+
+void frmMain::showProblem(QTreeWidgetItem *li)
+{
+    QTreeWidgetItem *parent = li->parent();
+    trace(QStringLiteral("depth!=0"));
+    trace(QLatin1String("Parent:") + parent->text(0));
+    currentMeeting = lvProblems->indexOfTopLevelItem(parent);
+    trace(QLatin1String("INDEX+") + QString::number(currentMeeting));
+    currentProblem = parent->indexOfChild(li);
+    trace(QLatin1String("Problem INDEX=") + QString::number(currentProblem));
+    const Meeting *meeting = meetings->value(currentMeeting);
+    const Problem *problem = meeting ? meeting->problems->value(currentProblem) : nullptr;
+    if (!problem)
+        return;
+    txtFull->setPlainText(problem->fullDescription);
+    lblResp->setText(tr("Responsibles:"));
+    showPersons(*problem->responsibles);
+    lblDue->setText(tr("Execute before:"));
+    showInEditor(problem->decision->text, problem->notes, problem->decision->due);
+}
+
+void frmMain::lvProblems_selectionChanged(QTreeWidgetItem *li)
+{
+    if (!li)
+        return;
+    if (li->parent())
+        showProblem(li);
+    else
+        showMeeting(li);
+}
+
+// Brings the problem list into the order of the entries: each entry, in display order, moves
+// the first problem with its text to the end of the list.
+void frmMain::lvProblems_expanded(QTreeWidgetItem *li)
+{
+    const Meeting *meeting = meetings->value(lvProblems->indexOfTopLevelItem(li));
+    if (!meeting)
+        return;
+    QList<Problem *> &problems = *meeting->problems;
+    const bool traced = tracing(); // about n * n / 2 comparisons: build no text unless read
+    for (int s = 0; s < li->childCount(); ++s) {
+        if (traced)
+            qDebug().noquote() << QLatin1String("Step ") + QString::number(s);
+        const QString t = li->child(s)->text(0);
+        qsizetype match = -1;
+        for (qsizetype i = 0; i < problems.size(); ++i) {
+            const QString &shortDescription = problems.at(i)->shortDescription;
+            if (traced)
+                qDebug().noquote() << t + QLatin1String("<>") + shortDescription;
+            if (shortDescription == t) {
+                if (traced)
+                    qDebug().noquote() << "\tAre equals!";
+                match = i;
+                break;
+            }
+        }
+        if (match < 0)
+            continue;
+        if (traced)
+            qDebug().noquote() << QString::number(s) + QLatin1Char('-') + QString::number(match);
+        problems.append(problems.takeAt(match));
+    }
+}
+
+void frmMain::lvProblems_rightButtonClicked(QTreeWidgetItem *, const QPoint &p, int col)
+{
+    trace(QString::number(currentMeeting) + QLatin1String("::") + QString::number(currentProblem));
+    if (col < 0)
+        return;
+    auto *menu = new QMenu; // no parent, as a pop-up; it deletes itself once closed
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(tr("Save the meeting"), this, &frmMain::saveMeeting);
+    menu->addAction(tr("Delete the meeting"), this, &frmMain::delMeeting);
+    menu->addAction(tr("Add problem"), this, &frmMain::addProblem);
+    menu->addSeparator();
+    menu->addAction(tr("Print this meeting..."), this, &frmMain::filePrint);
+    menu->addAction(tr("Send notifications..."), this, &frmMain::sendNotification);
+    menu->popup(p);
+}
+
+void frmMain::lvProblems_onItem(QTreeWidgetItem *li)
+{
+    lvProblems->setToolTip(li ? li->text(0) : QString());
+}
+
 void frmMain::lvProblems_onViewport()
-{ }
+{
+    lvProblems->setToolTip(QString());
+}

@@ -2,6 +2,7 @@
 #define FRMMAININSPECTOR_H
 
 #include "app/frmmain.h"
+#include "document/meetingfile.h"
 
 // The tests' view of the main window's private state.
 class frmMainInspector
@@ -20,9 +21,20 @@ public:
     bool trackNotes() const { return window.trackNotes; }
     bool trackDue() const { return window.trackDue; }
 
+    // Rebuilds the tree the way New, Open and Add problem do.
+    void rebuildTree()
+    {
+        window.clearGUI();
+        window.fillGUI();
+    }
+    void saveMeeting() { window.saveMeeting(); }
+
     // The document writer and reader, which the window keeps to itself.
     QString buildXmlString(int index) const { return window.buildXmlString(index); }
-    QByteArray meetingFileContents(int index) const { return window.meetingFileContents(index); }
+    QByteArray meetingFileContents(int index) const
+    {
+        return MeetingFile::fileContents(window.buildXmlString(index));
+    }
     Meeting *readXmlFile(const QDomDocument &document) const
     {
         return window.readXmlFile(document);

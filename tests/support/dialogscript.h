@@ -1,0 +1,150 @@
+#ifndef DIALOGSCRIPT_H
+#define DIALOGSCRIPT_H
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QList>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+// Answers the modal dialogs of one call in turn, and notes what each one showed. A dialog that
+// finds no answer left is closed and noted as unexpected, so a test never hangs on it. Assert
+// on `seen` after the call returns.
+class DialogScript : public QObject
+{
+public:
+    using Answer = std::function<void(QWidget *)>;
+
+    explicit DialogScript(QList<Answer> answers)
+        : answers(std::move(answers))
+    {
+        poll();
+    }
+
+    QStringList seen;
+    QList<QWidget *> parents;
+    QStringList offeredNames; // the name in each file dialog's name field when it opened
+
+    bool finished() const { return answers.isEmpty(); }
+
+private:
+    // Re-armed before answering, since an answer may open the next dialog in a nested loop;
+    // the script is the timer's context, so no poll outlives it.
+    void poll()
+    {
+        QTimer::singleShot(5, this, [this] {
+            poll();
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog || dialog == handled)
+                return;
+            handled = dialog;
+            note(dialog);
+            if (answers.isEmpty()) {
+                seen << QStringLiteral("unexpected");
+                dialog->close();
+                return;
+            }
+            answers.takeFirst()(dialog);
+        });
+    }
+
+    void note(QWidget *dialog)
+    {
+        parents << dialog->parentWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+            seen << box->windowTitle() + QLatin1String(" | ") + box->text();
+        } else if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
+            seen << QLatin1String("file dialog ") + files->objectName() + QLatin1String(" | ")
+                    + files->windowTitle();
+            auto *nameEdit = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            offeredNames << (nameEdit ? nameEdit->text() : QString());
+        } else {
+            seen << QString::fromLatin1(dialog->metaObject()->className()) + QLatin1String(" | ")
+                    + dialog->windowTitle();
+        }
+    }
+
+    QList<Answer> answers;
+    QPointer<QWidget> handled;
+};
+
+namespace Answers {
+
+// Picks the path as the dialog's result without the dialog's own checks, so that tests can
+// hand over names a user could type or that vanish in between: missing files, directories.
+inline DialogScript::Answer chooseFile(const QString &path)
+{
+    return [path](QWidget *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        if (!files) {
+            dialog->close();
+            return;
+        }
+        files->selectFile(path);
+        static_cast<QDialog *>(files)->done(QDialog::Accepted);
+    };
+}
+
+// Accepts the way a user does: the dialog checks the name and may ask about replacing it.
+inline DialogScript::Answer acceptFile(const QString &path)
+{
+    return [path](QWidget *dialog) {
+        if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
+            files->selectFile(path);
+            QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+        }
+    };
+}
+
+inline DialogScript::Answer cancel()
+{
+    return [](QWidget *dialog) {
+        if (auto *box = qobject_cast<QMessageBox *>(dialog); box && box->escapeButton()) {
+            box->escapeButton()->click();
+            return;
+        }
+        if (auto *modal = qobject_cast<QDialog *>(dialog))
+            modal->reject();
+        else
+            dialog->close();
+    };
+}
+
+// Clicks the message box button with that text (as shown, with its '&').
+inline DialogScript::Answer click(const QString &text)
+{
+    return [text](QWidget *dialog) {
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        if (!box) {
+            dialog->close();
+            return;
+        }
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == text) {
+                button->click();
+                return;
+            }
+        }
+        box->close();
+    };
+}
+
+// A key on the dialog, as a user presses it: Enter takes the default button, Escape the
+// escape button.
+inline DialogScript::Answer press(Qt::Key key)
+{
+    return [key](QWidget *dialog) {
+        QTest::keyClick(dialog, key);
+    };
+}
+
+} // namespace Answers
+
+#endif // DIALOGSCRIPT_H
