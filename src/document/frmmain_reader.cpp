@@ -7,20 +7,20 @@
 // upper-case name. ASCII names, which every real document has, take the cheap road.
 static bool nameMatches(const QString &name, QLatin1String upperName)
 {
-    if (name.size() == upperName.size()) {
-        bool ascii = true;
-        for (qsizetype i = 0; i < name.size() && ascii; ++i) {
-            const char16_t c = name.at(i).unicode();
-            if (c >= 0x80) {
-                ascii = false;
-            } else if ((c >= 'a' && c <= 'z' ? c - 32 : c) != char16_t(upperName.at(i).unicode())) {
-                return false;
-            }
+    bool ascii = true;
+    bool equal = name.size() == upperName.size();
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t c = name.at(i).unicode();
+        if (c >= 0x80) {
+            ascii = false;
+            break;
         }
-        if (ascii)
-            return true;
+        if (equal && (c >= 'a' && c <= 'z' ? c - 32 : c) != char16_t(upperName.at(i).unicode()))
+            equal = false;
     }
-    return name.toUpper() == upperName;
+    if (ascii)
+        return equal;
+    return name.toUpper() == upperName; // a few letters change length in upper case
 }
 
 // The value of a field element is the value of its first child; none gives an empty value.
@@ -156,11 +156,13 @@ Problem *frmMain::getProblem(QDomNode node)
         }
     }
 
-    auto *problem = RecordStore::make<Problem>(shortDescription, fullDescription);
+    // The due date is the document's, null without a decision element: never the moment of
+    // reading.
+    auto *decision = RecordStore::make<Decision>(decisionText, due);
+    if (!responsibles)
+        responsibles = RecordStore::make<QList<Participant *>>();
+    auto *problem
+        = RecordStore::make<Problem>(shortDescription, fullDescription, decision, responsibles);
     problem->notes = notes;
-    problem->decision->text = decisionText;
-    problem->decision->due = due; // null without a decision element, not the moment of reading
-    if (responsibles)
-        problem->responsibles = responsibles;
     return problem;
 }

@@ -27,7 +27,7 @@ QString frmMain::buildXmlString(int index)
     addNodeParticipant(&root, QStringLiteral("participants"), QStringLiteral("participant"),
                        meeting->participants);
     addNodeProblem(&root, QStringLiteral("problems"), QStringLiteral("problem"), meeting->problems);
-    return document.toString(1);
+    return MeetingFile::treeText(document);
 }
 
 // The text node is made also for an empty text, so the element is written with empty content.

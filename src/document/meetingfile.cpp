@@ -54,30 +54,126 @@ QString xmlSafe(const QString &text)
     return cleaned;
 }
 
-static void appendReference(QByteArray &out, char32_t codePoint)
-{
-    out.append("&#").append(QByteArray::number(uint(codePoint))).append(';');
-}
-
 // Every character of the tree is one Latin-1 byte or a character reference, so the bytes agree
-// with the declaration whatever the text holds.
+// with the declaration whatever the text holds. Written into a buffer sized up front: this runs
+// over every character of every saved document.
 static QByteArray latin1WithReferences(const QString &text)
 {
-    QByteArray out;
-    out.reserve(text.size() + 16);
     const QChar *chars = text.constData();
     const qsizetype size = text.size();
+    QByteArray out(size, Qt::Uninitialized);
+    char *at = out.data();
+    qsizetype written = 0;
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = chars[i].unicode();
         if (c < 0x100) {
-            out.append(char(c));
-        } else if (QChar::isHighSurrogate(c) && i + 1 < size
-                   && QChar::isLowSurrogate(chars[i + 1].unicode())) {
-            appendReference(out, QChar::surrogateToUcs4(c, chars[++i].unicode()));
-        } else if (isXmlChar(c)) {
-            appendReference(out, c);
+            at[written++] = char(c);
+            continue;
         }
+        char32_t codePoint = c;
+        if (QChar::isHighSurrogate(c) && i + 1 < size
+            && QChar::isLowSurrogate(chars[i + 1].unicode())) {
+            codePoint = QChar::surrogateToUcs4(c, chars[++i].unicode());
+        } else if (!isXmlChar(c)) {
+            continue;
+        }
+        const QByteArray reference = "&#" + QByteArray::number(uint(codePoint)) + ';';
+        // Room for this reference and one byte for each character still to come.
+        out.resize(written + reference.size() + (size - i - 1));
+        at = out.data();
+        std::memcpy(at + written, reference.constData(), reference.size());
+        written += reference.size();
     }
+    out.resize(written);
+    return out;
+}
+
+// Escapes as QDom does: '<' and '&' everywhere, '>' after "]]", a carriage return as a
+// reference (a parser would turn it into a line feed); in attribute values also the double
+// quote, and line feed and tab, which attribute normalisation would turn into blanks.
+static void appendEscaped(QString &out, const QString &text, bool attribute)
+{
+    const QChar *chars = text.constData();
+    const qsizetype size = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        QLatin1String replacement;
+        switch (chars[i].unicode()) {
+        case '<':
+            replacement = QLatin1String("&lt;");
+            break;
+        case '&':
+            replacement = QLatin1String("&amp;");
+            break;
+        case '>':
+            if (i >= 2 && chars[i - 1] == u']' && chars[i - 2] == u']')
+                replacement = QLatin1String("&gt;");
+            break;
+        case '\r':
+            replacement = QLatin1String("&#xd;");
+            break;
+        case '"':
+            if (attribute)
+                replacement = QLatin1String("&quot;");
+            break;
+        case '\n':
+            if (attribute)
+                replacement = QLatin1String("&#xa;");
+            break;
+        case '\t':
+            if (attribute)
+                replacement = QLatin1String("&#x9;");
+            break;
+        default:
+            break;
+        }
+        if (replacement.isNull())
+            continue;
+        out.append(QStringView(chars + start, i - start)).append(replacement);
+        start = i + 1;
+    }
+    out.append(QStringView(chars + start, size - start));
+}
+
+static void appendIndent(QString &out, int depth)
+{
+    static const QString spaces(maxDepth, u' ');
+    out.append(QStringView(spaces).left(depth));
+}
+
+static void appendElement(QString &out, const QDomElement &element, int depth)
+{
+    appendIndent(out, depth);
+    out.append(u'<').append(element.tagName());
+    const QDomNamedNodeMap attributes = element.attributes();
+    for (int i = 0; i < attributes.count(); ++i) {
+        const QDomAttr attribute = attributes.item(i).toAttr();
+        out.append(u' ').append(attribute.name()).append(QLatin1String("=\""));
+        appendEscaped(out, attribute.value(), true);
+        out.append(u'"');
+    }
+    const QDomNode first = element.firstChild();
+    if (first.isNull()) {
+        out.append(QLatin1String("/>\n"));
+        return;
+    }
+    if (first.isText()) {
+        out.append(u'>');
+        appendEscaped(out, first.nodeValue(), false);
+    } else {
+        out.append(QLatin1String(">\n"));
+        for (QDomNode child = first; !child.isNull(); child = child.nextSibling())
+            appendElement(out, child.toElement(), depth + 1);
+        appendIndent(out, depth);
+    }
+    out.append(QLatin1String("</")).append(element.tagName()).append(QLatin1String(">\n"));
+}
+
+QString treeText(const QDomDocument &document)
+{
+    QString out;
+    out.reserve(4096);
+    appendElement(out, document.documentElement(), 0);
     return out;
 }
 

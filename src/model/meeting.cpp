@@ -6,6 +6,11 @@ Decision::Decision()
     : due(QDateTime::currentDateTime())
 { }
 
+Decision::Decision(const QString &text, const QDateTime &due)
+    : text(text)
+    , due(due)
+{ }
+
 Problem::Problem()
     : responsibles(RecordStore::make<QList<Participant *>>())
     , decision(RecordStore::make<Decision>())
@@ -17,6 +22,14 @@ Problem::Problem(const QString &shortDescription, const QString &fullDescription
     this->shortDescription = shortDescription;
     this->fullDescription = fullDescription;
 }
+
+Problem::Problem(const QString &shortDescription, const QString &fullDescription,
+                 Decision *decision, QList<Participant *> *responsibles)
+    : shortDescription(shortDescription)
+    , fullDescription(fullDescription)
+    , responsibles(responsibles)
+    , decision(decision)
+{ }
 
 // The lists start empty rather than absent, so no reader of a meeting meets a null list.
 Meeting::Meeting()

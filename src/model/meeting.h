@@ -24,6 +24,7 @@ class Decision
 {
 public:
     Decision();
+    Decision(const QString &text, const QDateTime &due);
     virtual ~Decision() = default;
 
     QString text;
@@ -35,6 +36,9 @@ class Problem
 public:
     Problem();
     Problem(const QString &shortDescription, const QString &fullDescription);
+    // A problem whose decision and responsibles were made elsewhere, as by the reader.
+    Problem(const QString &shortDescription, const QString &fullDescription, Decision *decision,
+            QList<Participant *> *responsibles);
     virtual ~Problem() = default; // the responsibles list and the decision stay alive
 
     QString shortDescription;

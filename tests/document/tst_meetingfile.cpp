@@ -11,6 +11,8 @@ class tst_MeetingFile : public QObject
 private slots:
     void xmlSafe_data();
     void xmlSafe();
+    void treeTextAsQDomWritesIt_data();
+    void treeTextAsQDomWritesIt();
     void fileContents_data();
     void fileContents();
     void parseAccepts_data();
@@ -48,6 +50,51 @@ void tst_MeetingFile::xmlSafe()
     QFETCH(QString, text);
     QFETCH(QString, safe);
     QCOMPARE(MeetingFile::xmlSafe(text), safe);
+}
+
+void tst_MeetingFile::treeTextAsQDomWritesIt_data()
+{
+    QTest::addColumn<QString>("text");
+
+    QTest::addRow("plain") << "Budget review";
+    QTest::addRow("empty") << "";
+    QTest::addRow("markup") << "<b>&amp; \"quoted\" 'single' a > b";
+    QTest::addRow("end of CDATA") << "]]> and ]> and ]]]>";
+    QTest::addRow("line breaks and tabs") << "one\ntwo\r\nthree\tfour\r";
+    QTest::addRow("beyond Latin-1") << QString::fromUtf16(u"\u0414\u20ac\U0001F600 caf\u00e9");
+    QTest::addRow("blanks around") << "  spaced  ";
+}
+
+// The writer's own serialisation must give exactly what QDomDocument::toString(1) gives.
+void tst_MeetingFile::treeTextAsQDomWritesIt()
+{
+    QFETCH(QString, text);
+
+    QDomDocument document;
+    QDomElement root = document.createElement("meeting");
+    document.appendChild(root);
+    root.setAttribute("about", text);
+    QDomElement header = document.createElement("header");
+    root.appendChild(header);
+    header.setAttribute("date", text);
+    for (const char *name : {"place", "decision", "notes"}) {
+        QDomElement field = document.createElement(name);
+        header.appendChild(field);
+        field.appendChild(document.createTextNode(text));
+    }
+    QDomElement list = document.createElement("participants");
+    root.appendChild(list);
+    list.setAttribute("count", "0");
+    QDomElement problems = document.createElement("problems");
+    root.appendChild(problems);
+    QDomElement problem = document.createElement("problem");
+    problems.appendChild(problem);
+    QDomElement decision = document.createElement("decision");
+    problem.appendChild(decision);
+    decision.appendChild(document.createTextNode(text));
+    decision.setAttribute("date", "");
+
+    QCOMPARE(MeetingFile::treeText(document), document.toString(1));
 }
 
 void tst_MeetingFile::fileContents_data()
