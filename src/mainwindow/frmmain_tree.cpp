@@ -1,6 +1,7 @@
 #include "app/frmmain.h"
 
 #include <QDateTimeEdit>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -9,6 +10,9 @@
 
 #include "app/trace.h"
 #include "model/personrow.h"
+
+#include <deque>
+#include <vector>
 
 void frmMain::clearGUI()
 {
@@ -119,37 +123,92 @@ void frmMain::lvProblems_selectionChanged(QTreeWidgetItem *li)
         showMeeting(li);
 }
 
-// Brings the problem list into the order of the entries: each entry, in display order, moves
-// the first problem with its text to the end of the list.
+static QStringList childTexts(const QTreeWidgetItem *entry)
+{
+    QStringList texts;
+    texts.reserve(entry->childCount());
+    for (int i = 0; i < entry->childCount(); ++i)
+        texts.append(entry->child(i)->text(0));
+    return texts;
+}
+
+// Each entry text, in display order, moves the first problem with that text to the end of the
+// list, tracing every comparison.
+static void reorderTraced(QList<Problem *> &problems, const QStringList &texts)
+{
+    for (int s = 0; s < texts.size(); ++s) {
+        qDebug().noquote() << QLatin1String("Step ") + QString::number(s);
+        const QString &t = texts.at(s);
+        for (qsizetype i = 0; i < problems.size(); ++i) {
+            const QString &shortDescription = problems.at(i)->shortDescription;
+            qDebug().noquote() << t + QLatin1String("<>") + shortDescription;
+            if (shortDescription == t) {
+                qDebug().noquote() << "\tAre equals!";
+                qDebug().noquote() << QString::number(s) + QLatin1Char('-') + QString::number(i);
+                problems.append(problems.takeAt(i));
+                break;
+            }
+        }
+    }
+}
+
+// The same result without the n * n / 2 comparisons. The list always reads: the problems never
+// moved, in their first order, then the moved ones in the order of their last move. So the
+// first match for a text is its first unmoved problem, or else the one of its moved problems
+// that moved longest ago.
+static void reorderQuickly(QList<Problem *> &problems, const QStringList &texts)
+{
+    struct Candidates
+    {
+        std::deque<Problem *> unmoved;
+        std::deque<Problem *> moved; // by last move, oldest first
+    };
+    QHash<QString, Candidates> byText;
+    byText.reserve(problems.size());
+    for (Problem *problem : std::as_const(problems))
+        byText[problem->shortDescription].unmoved.push_back(problem);
+
+    std::vector<Problem *> moves;
+    moves.reserve(texts.size());
+    for (const QString &text : texts) {
+        const auto found = byText.find(text);
+        if (found == byText.end())
+            continue;
+        std::deque<Problem *> &from = found->unmoved.empty() ? found->moved : found->unmoved;
+        Problem *problem = from.front();
+        from.pop_front();
+        found->moved.push_back(problem);
+        moves.push_back(problem);
+    }
+
+    // The last move of each problem decides its place at the end.
+    QHash<Problem *, std::size_t> lastMove;
+    lastMove.reserve(qsizetype(moves.size()));
+    for (std::size_t i = 0; i < moves.size(); ++i)
+        lastMove.insert(moves[i], i);
+    QList<Problem *> reordered;
+    reordered.reserve(problems.size());
+    for (Problem *problem : std::as_const(problems)) {
+        if (!lastMove.contains(problem))
+            reordered.append(problem);
+    }
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        if (lastMove.value(moves[i]) == i)
+            reordered.append(moves[i]);
+    }
+    problems = reordered;
+}
+
+// Brings the problem list into the order of the entries.
 void frmMain::lvProblems_expanded(QTreeWidgetItem *li)
 {
     const Meeting *meeting = meetings->value(lvProblems->indexOfTopLevelItem(li));
     if (!meeting)
         return;
-    QList<Problem *> &problems = *meeting->problems;
-    const bool traced = tracing(); // about n * n / 2 comparisons: build no text unless read
-    for (int s = 0; s < li->childCount(); ++s) {
-        if (traced)
-            qDebug().noquote() << QLatin1String("Step ") + QString::number(s);
-        const QString t = li->child(s)->text(0);
-        qsizetype match = -1;
-        for (qsizetype i = 0; i < problems.size(); ++i) {
-            const QString &shortDescription = problems.at(i)->shortDescription;
-            if (traced)
-                qDebug().noquote() << t + QLatin1String("<>") + shortDescription;
-            if (shortDescription == t) {
-                if (traced)
-                    qDebug().noquote() << "\tAre equals!";
-                match = i;
-                break;
-            }
-        }
-        if (match < 0)
-            continue;
-        if (traced)
-            qDebug().noquote() << QString::number(s) + QLatin1Char('-') + QString::number(match);
-        problems.append(problems.takeAt(match));
-    }
+    if (tracing())
+        reorderTraced(*meeting->problems, childTexts(li));
+    else
+        reorderQuickly(*meeting->problems, childTexts(li));
 }
 
 void frmMain::lvProblems_rightButtonClicked(QTreeWidgetItem *, const QPoint &p, int col)
