@@ -1,0 +1,133 @@
+#include "wizard/frmdescription.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpacerItem>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+frmDescription::frmDescription(QWidget *parent, const char *name, bool modal, Qt::WindowFlags fl)
+    : QDialog(parent, fl)
+{
+    setObjectName(name ? QString::fromUtf8(name) : QStringLiteral("frmDescription"));
+    setWindowTitle(tr("Problem description"));
+    resize(350, 248);
+    setModal(modal);
+
+    createWidgets();
+    createLayout();
+    connectSignals();
+}
+
+static QLabel *namedLabel(const char *objectName, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    return label;
+}
+
+static QPushButton *namedButton(const char *objectName, const QString &text, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    return button;
+}
+
+void frmDescription::createWidgets()
+{
+    TextLabel4 = namedLabel("TextLabel4", tr("Short description:"), this);
+    TextLabel5 = namedLabel("TextLabel5", tr("Full description:"), this);
+
+    txtShort = new QLineEdit(this);
+    txtShort->setObjectName(QStringLiteral("txtShort"));
+    txtShort->setMaxLength(30);
+
+    // Descriptions are stored as plain text: pasted formatting must not slip in.
+    txtFull = new QTextEdit(this);
+    txtFull->setObjectName(QStringLiteral("txtFull"));
+    txtFull->setAcceptRichText(false);
+
+    btOKDescription = namedButton("btOKDescription", tr("&OK"), this);
+    btOKDescription->setAutoDefault(true);
+    btOKDescription->setDefault(true);
+    btCancelDescription = namedButton("btCancelDescription", tr("&Cancel"), this);
+}
+
+template<typename Box> static Box *namedBox(const char *objectName)
+{
+    auto *box = new Box;
+    box->setObjectName(QString::fromLatin1(objectName));
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(6);
+    return box;
+}
+
+void frmDescription::createLayout()
+{
+    frmDescriptionLayout = new QVBoxLayout(this);
+    frmDescriptionLayout->setObjectName(QStringLiteral("frmDescriptionLayout"));
+    frmDescriptionLayout->setContentsMargins(11, 11, 11, 11);
+    frmDescriptionLayout->setSpacing(6);
+
+    Layout29 = namedBox<QVBoxLayout>("Layout29");
+    Layout29->addLayout(createFieldsRow());
+    Layout29->addLayout(createButtonsRow());
+    frmDescriptionLayout->addLayout(Layout29);
+}
+
+// Labels and edits stand in two columns. The short label takes the line edit's height to stay
+// on its row; the spacer below the full label holds it at the top of the text area.
+QHBoxLayout *frmDescription::createFieldsRow()
+{
+    TextLabel4->setBuddy(txtShort);
+    TextLabel4->setFixedHeight(txtShort->sizeHint().height());
+    TextLabel5->setBuddy(txtFull);
+
+    Layout16 = namedBox<QVBoxLayout>("Layout16");
+    Layout16->addWidget(TextLabel5);
+    Layout16->addItem(new QSpacerItem(20, 20, QSizePolicy::Minimum, QSizePolicy::Expanding));
+
+    Layout26 = namedBox<QVBoxLayout>("Layout26");
+    Layout26->addWidget(TextLabel4);
+    Layout26->addLayout(Layout16);
+
+    Layout27 = namedBox<QVBoxLayout>("Layout27");
+    Layout27->addWidget(txtShort);
+    Layout27->addWidget(txtFull);
+
+    Layout28 = namedBox<QHBoxLayout>("Layout28");
+    Layout28->addLayout(Layout26);
+    Layout28->addLayout(Layout27);
+    return Layout28;
+}
+
+QHBoxLayout *frmDescription::createButtonsRow()
+{
+    Layout19 = namedBox<QHBoxLayout>("Layout19");
+    Layout19->addWidget(btOKDescription);
+    Layout19->addWidget(btCancelDescription);
+
+    Layout24 = namedBox<QHBoxLayout>("Layout24");
+    Layout24->addItem(new QSpacerItem(20, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    Layout24->addLayout(Layout19);
+    return Layout24;
+}
+
+void frmDescription::connectSignals()
+{
+    connect(btOKDescription, &QPushButton::clicked, this, &frmDescription::accept);
+    connect(btCancelDescription, &QPushButton::clicked, this, &frmDescription::reject);
+}
+
+// The edit's length limit cuts a longer title to 30 characters.
+void frmDescription::editShort(const QString shortDesc)
+{
+    txtShort->setText(shortDesc);
+}
+
+void frmDescription::editLong(const QString longDesc)
+{
+    txtFull->setPlainText(longDesc);
+}

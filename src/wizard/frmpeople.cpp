@@ -1,0 +1,143 @@
+#include "wizard/frmpeople.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpacerItem>
+#include <QVBoxLayout>
+
+frmPeople::frmPeople(QWidget *parent, const char *name, bool modal, Qt::WindowFlags fl)
+    : QDialog(parent, fl)
+{
+    setObjectName(name ? QString::fromUtf8(name) : QStringLiteral("frmPeople"));
+    setWindowTitle(tr("People"));
+    resize(311, 196);
+    setModal(modal);
+
+    createWidgets();
+    createLayout();
+    connectSignals();
+    init();
+}
+
+static QLabel *namedLabel(const char *objectName, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    return label;
+}
+
+static QLineEdit *namedLineEdit(const char *objectName, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(objectName));
+    return edit;
+}
+
+static QPushButton *namedButton(const char *objectName, const QString &text, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    return button;
+}
+
+// The widgets are made in focus order: the five edits, then OK and Cancel.
+void frmPeople::createWidgets()
+{
+    TextLabel5 = namedLabel("TextLabel5", tr("First Name:"), this);
+    TextLabel6 = namedLabel("TextLabel6", tr("Second Name:"), this);
+    TextLabel7 = namedLabel("TextLabel7", tr("Occupation:"), this);
+    TextLabel8 = namedLabel("TextLabel8", tr("E-mail:"), this);
+    TextLabel9 = namedLabel("TextLabel9", tr("Telephone:"), this);
+    txtFN = namedLineEdit("txtFN", this);
+    txtSN = namedLineEdit("txtSN", this);
+    txtOccupation = namedLineEdit("txtOccupation", this);
+    txtEmail = namedLineEdit("txtEmail", this);
+    txtPhone = namedLineEdit("txtPhone", this);
+    txtPhone->setMaxLength(25);
+    btOk = namedButton("btOk", tr("OK"), this);
+    btOk->setAutoDefault(true);
+    btOk->setDefault(true);
+    btCancel = namedButton("btCancel", tr("Cancel"), this);
+}
+
+template<typename Box> static Box *namedBox(const char *objectName)
+{
+    auto *box = new Box;
+    box->setObjectName(QString::fromLatin1(objectName));
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(6);
+    return box;
+}
+
+// Labels and edits stand in two separate columns; a label as tall as its edit keeps the rows
+// level however the columns share out spare height.
+static void placeBeside(QLabel *label, QLineEdit *edit, QVBoxLayout *labels, QVBoxLayout *edits)
+{
+    label->setBuddy(edit);
+    label->setFixedHeight(edit->sizeHint().height());
+    labels->addWidget(label);
+    edits->addWidget(edit);
+}
+
+void frmPeople::createLayout()
+{
+    frmPeopleLayout = new QVBoxLayout(this);
+    frmPeopleLayout->setObjectName(QStringLiteral("frmPeopleLayout"));
+    frmPeopleLayout->setContentsMargins(11, 11, 11, 11);
+    frmPeopleLayout->setSpacing(6);
+
+    Layout57 = namedBox<QHBoxLayout>("Layout57");
+    Layout55 = namedBox<QVBoxLayout>("Layout55");
+    Layout56 = namedBox<QVBoxLayout>("Layout56");
+    placeBeside(TextLabel5, txtFN, Layout55, Layout56);
+    placeBeside(TextLabel6, txtSN, Layout55, Layout56);
+    placeBeside(TextLabel7, txtOccupation, Layout55, Layout56);
+    placeBeside(TextLabel8, txtEmail, Layout55, Layout56);
+    placeBeside(TextLabel9, txtPhone, Layout55, Layout56);
+    Layout57->addLayout(Layout55);
+    Layout57->addLayout(Layout56);
+    frmPeopleLayout->addLayout(Layout57);
+
+    Layout67 = namedBox<QHBoxLayout>("Layout67");
+    Layout67->addItem(new QSpacerItem(20, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    Layout67->addWidget(btOk);
+    Layout67->addWidget(btCancel);
+    frmPeopleLayout->addLayout(Layout67);
+}
+
+void frmPeople::connectSignals()
+{
+    connect(btOk, &QPushButton::clicked, this, &frmPeople::accept);
+    connect(btCancel, &QPushButton::clicked, this, &frmPeople::reject);
+}
+
+void frmPeople::init()
+{ }
+
+void frmPeople::editFN(QString FN)
+{
+    txtFN->setText(FN);
+}
+
+void frmPeople::editSN(QString SN)
+{
+    txtSN->setText(SN);
+}
+
+void frmPeople::editOccupation(QString occup)
+{
+    txtOccupation->setText(occup);
+}
+
+void frmPeople::editEmail(QString email)
+{
+    txtEmail->setText(email);
+}
+
+// The edit's length limit cuts a longer number to 25 characters.
+void frmPeople::editPhone(QString phone)
+{
+    txtPhone->setText(phone);
+}
