@@ -155,9 +155,11 @@ private:
     // The records the detail editor writes to; null when it shows none.
     Meeting *editedMeeting() const;
     Problem *editedProblem(const Meeting *meeting) const;
+    QList<Participant *> *personList(Meeting *meeting) const;
 
     // Open and save.
     QString askOpenFileName();
+    void openFile(const QString &fileName);
     QString askSaveFileName(const QString &caption, const QString &startName);
     int askAddOrReplace();
     void startNewMeetingsList();

@@ -1,8 +1,15 @@
 #include "app/frmmain.h"
 
 #include <QDateTimeEdit>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTextEdit>
 #include <QTreeWidget>
+
+#include "app/trace.h"
+#include "model/personrow.h"
+#include "model/recordstore.h"
+#include "wizard/frmpeople.h"
 
 Meeting *frmMain::editedMeeting() const
 {
@@ -76,20 +83,127 @@ void frmMain::dtDue_valueChanged(const QDateTime &dt)
     markModified(meeting);
 }
 
-void frmMain::btAddResp_clicked()
-{ }
+// The list that lvResp shows: the meeting's participants in meeting mode, the problem's
+// responsibles in problem mode; null when there is no such record.
+QList<Participant *> *frmMain::personList(Meeting *meeting) const
+{
+    if (currentProblem == -1)
+        return meeting->participants;
+    Problem *problem = editedProblem(meeting);
+    return problem ? problem->responsibles : nullptr;
+}
 
-void frmMain::lvResp_selectionChanged(QTreeWidgetItem *)
-{ }
+static void fillPerson(Participant *person, const frmPeople &dialog)
+{
+    person->firstName = dialog.txtFN->text();
+    person->secondName = dialog.txtSN->text();
+    person->occupation = dialog.txtOccupation->text();
+    person->email = dialog.txtEmail->text();
+    person->phone = dialog.txtPhone->text();
+}
+
+// A person needs a first or a second name; an accepted dialog without either counts as
+// cancelled.
+static bool acceptedWithName(frmPeople &dialog)
+{
+    return dialog.exec() == QDialog::Accepted
+        && !(dialog.txtSN->text().isEmpty() && dialog.txtFN->text().isEmpty());
+}
+
+static void showRow(QTreeWidgetItem *row, const Participant &person)
+{
+    const QStringList columns = PersonRow::columns(person);
+    for (int column = 0; column < columns.size(); ++column)
+        row->setText(column, columns.at(column));
+}
+
+void frmMain::btAddResp_clicked()
+{
+    if (currentProblem == -1)
+        trace(QStringLiteral("No problem selected"));
+    else
+        trace(QLatin1String("Problem N: ") + QString::number(currentProblem));
+
+    frmPeople dialog;
+    dialog.setWindowTitle(tr("Adding new person"));
+    if (!acceptedWithName(dialog))
+        return;
+    Meeting *meeting = editedMeeting();
+    QList<Participant *> *persons = meeting ? personList(meeting) : nullptr;
+    if (!persons) {
+        trace(QStringLiteral("Error 100"));
+        return;
+    }
+    auto *person = RecordStore::make<Participant>();
+    fillPerson(person, dialog);
+    lvResp->setSortingEnabled(false);
+    lvResp->addTopLevelItem(new QTreeWidgetItem(PersonRow::columns(*person)));
+    persons->append(person);
+    markModified(meeting);
+}
 
 void frmMain::btEditResp_clicked()
-{ }
+{
+    QTreeWidgetItem *row = lvResp->selectedItems().value(0);
+    Meeting *meeting = editedMeeting();
+    QList<Participant *> *persons = meeting ? personList(meeting) : nullptr;
+    if (!row || !persons) {
+        trace(QStringLiteral("Is 0"));
+        return;
+    }
+    Participant *person = persons->value(lvResp->indexOfTopLevelItem(row));
+    if (!person) {
+        trace(QStringLiteral("p=0"));
+        return;
+    }
+    frmPeople dialog;
+    dialog.editFN(person->firstName);
+    dialog.editSN(person->secondName);
+    dialog.editOccupation(person->occupation);
+    dialog.editEmail(person->email);
+    dialog.editPhone(person->phone);
+    dialog.setWindowTitle(QStringLiteral("Edit person"));
+    if (!acceptedWithName(dialog))
+        return;
+    fillPerson(person, dialog);
+    showRow(row, *person);
+    markModified(meeting);
+}
 
 void frmMain::btDeleteResp_clicked()
-{ }
+{
+    QTreeWidgetItem *row = lvResp->selectedItems().value(0);
+    if (!row) {
+        trace(QStringLiteral("No selection"));
+        return;
+    }
+    Meeting *meeting = editedMeeting();
+    QList<Participant *> *persons = meeting ? personList(meeting) : nullptr;
+    if (!persons) {
+        trace(QStringLiteral("Error 102"));
+        return;
+    }
+    const int index = lvResp->indexOfTopLevelItem(row);
+    if (index >= persons->size())
+        return;
+    persons->removeAt(index); // unlinked only: the record stays valid
+    markModified(meeting);
+    delete row;
+}
 
-void frmMain::lvResp_doubleClicked(QTreeWidgetItem *)
-{ }
+void frmMain::lvResp_selectionChanged(QTreeWidgetItem *li)
+{
+    btEditResp->setEnabled(li != nullptr);
+    btDeleteResp->setEnabled(li != nullptr);
+}
 
-void frmMain::lvResp_clicked(QTreeWidgetItem *)
-{ }
+void frmMain::lvResp_doubleClicked(QTreeWidgetItem *li)
+{
+    if (li)
+        btEditResp_clicked();
+}
+
+void frmMain::lvResp_clicked(QTreeWidgetItem *li)
+{
+    lvResp_selectionChanged(li);
+}

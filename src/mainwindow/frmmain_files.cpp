@@ -85,7 +85,11 @@ void frmMain::fileOpen()
     if (fileName.isEmpty())
         return;
     workingFileName = fileName;
+    openFile(fileName);
+}
 
+void frmMain::openFile(const QString &fileName)
+{
     QByteArray contents;
     if (!readRegularFile(fileName, contents)) {
         showOpenError(tr("Cannot open file %1"), fileName, QString());
@@ -111,7 +115,7 @@ void frmMain::fileOpen()
     currentProblem = -1;
     meeting->modified = false;
     meeting->saved = true;
-    meeting->fileName = workingFileName;
+    meeting->fileName = fileName;
 
     clearGUI();
     fillGUI();

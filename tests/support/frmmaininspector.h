@@ -28,6 +28,10 @@ public:
         window.fillGUI();
     }
     void saveMeeting() { window.saveMeeting(); }
+    // Open without the file dialog: read, parse, build the records and the tree.
+    void openFile(const QString &fileName) { window.openFile(fileName); }
+    // As Replace does: an empty list, so the next open asks nothing.
+    void forgetMeetings() { window.startNewMeetingsList(); }
 
     // The document writer and reader, which the window keeps to itself.
     QString buildXmlString(int index) const { return window.buildXmlString(index); }
