@@ -4,7 +4,6 @@
 #include <QTreeWidget>
 
 #include "app/frmmain.h"
-#include "document/meetingfile.h"
 #include "support/dialogscript.h"
 #include "support/documents.h"
 #include "support/frmmaininspector.h"
@@ -15,424 +14,246 @@
 #include <sys/stat.h>
 
 using namespace Answers;
+using Script = QList<DialogScript::Answer>;
+constexpr char question[] = "Add or Replace previous meetimg | Replace or Add to previous meeting";
 
 class tst_Files : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-    void openIntoEmptyList();
-    void openWithMeetingsLoaded_data();
-    void openWithMeetingsLoaded();
-    void openFailures_data();
-    void openFailures();
-    void sameFileTwiceGivesTwoMeetings();
-    void saveWithNoMeetings();
-    void saveEveryMeetingInTurn();
-    void saveTwoMeetingsUnderOneName();
-    void saveMeetingOffersItsFileName_data();
-    void saveMeetingOffersItsFileName();
-    void saveFailuresKeepTheOldFile_data();
-    void saveFailuresKeepTheOldFile();
-    void saveFollowsSymlinkToRegularFile();
-    void roadOfOneMeeting();
-
-private:
-    QString path(const QString &name) const { return dir->filePath(name); }
-    QString writeMeeting(const QString &name, const QString &subject,
-                         const QStringList &problems = {});
-    void open(frmMain &window, const QString &file, QList<DialogScript::Answer> more = {});
-
     std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<frmMain> window;
+
+    frmMainInspector state() const { return frmMainInspector(*window); }
+    QString path(const QString &name) const { return dir->filePath(name); }
+    QString document(const QString &subject, const QStringList &problems = {"Item"})
+    {
+        writeFile(path(subject.toLower() + ".xml"), meetingDocument(subject, problems));
+        return path(subject.toLower() + ".xml");
+    }
+    void open(const QStringList &files)
+    {
+        for (const QString &file : files) {
+            DialogScript script({chooseFile(file), click("Add")}); // Add when asked
+            window->fileOpen();
+        }
+    }
+    bool makeFolderOrPipe(const QString &name) const
+    {
+        if (name == "folder")
+            return QDir().mkdir(path(name));
+        return name != "pipe" || mkfifo(QFile::encodeName(path(name)).constData(), 0600) == 0;
+    }
+    QString local(QString file) const { return file.remove(dir->path() + '/'); }
+    // Each meeting as "subject file flags", then the working file, the current meeting and the
+    // child count of each tree entry; files are named relative to dir.
+    QStringList summary() const
+    {
+        QStringList lines;
+        for (const Meeting *meeting : std::as_const(*state().meetings()))
+            lines << meeting->subject + ' ' + local(meeting->fileName)
+                    + (meeting->saved ? " saved" : "") + (meeting->modified ? " modified" : "");
+        QString view = "working " + local(state().workingFileName()) + ", current "
+            + QString::number(state().currentMeeting()) + ", tree";
+        for (int i = 0; i < window->lvProblems->topLevelItemCount(); ++i)
+            view += ' ' + QString::number(window->lvProblems->topLevelItem(i)->childCount());
+        return lines << view;
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY2(dir->isValid(), qPrintable(dir->errorString()));
+        window = std::make_unique<frmMain>();
+    }
+    void cleanup()
+    {
+        window.reset();
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void roadOfOneMeeting_data()
+    {
+        QTest::addColumn<QString>("fileName"); // the meeting's, offered by the save dialog
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("opened meeting offers its file") << QString("road.xml") << "copy.xml";
+        QTest::newRow("meeting never saved offers nothing") << QString() << "road.xml";
+        QTest::newRow("symlink to a regular file is followed") << "link.xml" << QString("link.xml");
+    }
+    // Saving an empty list, opening into it, then the same file again as an independent meeting;
+    // saved after a problem was selected, the file holds the same meeting in the tree's order.
+    void roadOfOneMeeting()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, chosen);
+
+        const QString file = document("Road", {"Budget", "Hiring", "Office"});
+        DialogScript script({press(Qt::Key_Return), acceptFile(file), chooseFile(file),
+                             click("Add"), chooseFile(path(chosen))});
+        window->fileSave();
+        window->fileOpen();
+        QCOMPARE(summary() << window->windowTitle() << QString::number(state().currentProblem()),
+                 QStringList({"Road road.xml saved", "working road.xml, current 0, tree 3",
+                              "::Road::", "-1"}));
+        QVERIFY(!window->txtDecision->isReadOnly());
+        window->fileOpen();
+        Meeting *meeting = state().meetings()->value(0), *second = state().meetings()->value(1);
+        QVERIFY(second && second->fileName == file && second->saved && !second->modified);
+        const QString before = meetingText(*meeting);
+        QCOMPARE(meetingText(*second), before);
+        second->problems->at(0)->decision->text = QStringLiteral("Changed");
+        second->participants->removeAt(0);
+        QCOMPARE(meetingText(*meeting), before);
+
+        QTreeWidgetItem *entry = window->lvProblems->topLevelItem(0);
+        window->lvProblems->expandItem(entry);
+        window->lvProblems->setCurrentItem(entry->child(1));
+        QCOMPARE(window->txtFull->toPlainText(), QStringLiteral("All about Hiring"));
+        QVERIFY(fileName != "link.xml" || QFile::link(file, path(fileName)));
+        meeting->fileName = fileName.isEmpty() ? "" : path(fileName);
+        meeting->notes = QStringLiteral("edited");
+        state().saveMeeting();
+
+        QCOMPARE(script.seen,
+                 QStringList({"No data to save | No data to save", "file dialog QFileDialog | Open",
+                              "file dialog QFileDialog | Open", question,
+                              "file dialog Save file | Choose file name for \"Road\""}));
+        QWidget *const main = window.get();
+        QCOMPARE(script.parents, QList<QWidget *>({main, main, main, nullptr, main}));
+        QCOMPARE(script.offeredNames, QStringList({"", "", fileName}));
+        QVERIFY(fileName != "link.xml" || QFileInfo(path(fileName)).isSymLink());
+        QCOMPARE(readFile(path(chosen)), state().meetingFileContents(0));
+        QDomDocument parsed;
+        QString error;
+        QVERIFY(MeetingFile::parse(readFile(path(chosen)), parsed, error));
+        const Meeting *copy = state().readXmlFile(parsed);
+        QCOMPARE(meetingText(*copy), meetingText(*meeting));
+        QStringList order;
+        for (const Problem *problem : std::as_const(*copy->problems))
+            order << problem->shortDescription;
+        QCOMPARE(order, QStringList({"Office", "Hiring", "Budget"}));
+    }
+
+    void openWithMeetingsLoaded_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("contents"); // null: not made as a file
+        QTest::addColumn<Script>("answer");
+        QTest::addColumn<QStringList>("meetings"); // as summary() shows them
+        const QStringList all {"One one.xml saved", "Two two.xml saved", "Three three.xml saved"};
+        const QStringList kept = all.mid(0, 2);
+        const QByteArray three = meetingDocument("Three", {"Item"}), none;
+        const Script ok {press(Qt::Key_Return)};
+        QTest::newRow("add") << "three.xml" << three << Script {click("Add")} << all;
+        QTest::newRow("enter adds") << "three.xml" << three << ok << all;
+        QTest::newRow("replace") << "three.xml" << three << Script {click("Replace")} << all.mid(2);
+        QTest::newRow("cancel") << "three.xml" << three << Script {click("Cancel")} << kept;
+        QTest::newRow("escape") << "three.xml" << three << Script {press(Qt::Key_Escape)} << kept;
+        QTest::newRow("missing file") << "missing.xml" << none << ok << kept;
+        QTest::newRow("directory") << "folder" << none << ok << kept;
+        QTest::newRow("fifo") << "pipe" << none << ok << kept;
+        QTest::newRow("not xml") << "notes.txt" << QByteArray("Budget, Room 4") << ok << kept;
+        QTest::newRow("empty file") << "empty.xml" << QByteArray("") << ok << kept;
+        QTest::newRow("cut short") << "cut.xml" << meetingDocument("Cut").left(200) << ok << kept;
+        QTest::newRow("nested too deep")
+            << "deep.xml" << QByteArray("<a>").repeated(1000) + QByteArray("</a>").repeated(1000)
+            << ok << kept;
+    }
+    // Only a parsed document asks; the opened meeting becomes current, else the selected one stays.
+    void openWithMeetingsLoaded()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, contents);
+        QFETCH(Script, answer);
+        QFETCH(QStringList, meetings);
+
+        const QString file = path(name);
+        QVERIFY(makeFolderOrPipe(name) && (contents.isNull() || writeFile(file, contents)));
+        open({document("One"), document("Two")});
+        window->lvProblems->setCurrentItem(window->lvProblems->topLevelItem(0));
+        DialogScript script(Script {chooseFile(file)} + answer);
+        window->fileOpen();
+
+        const QString failure = contents.isNull() ? "Cannot open file " : "Parsing error for file ";
+        const QString text = name == "three.xml" ? question : "Critical Error | " + failure + file;
+        QCOMPARE(script.seen, QStringList({"file dialog QFileDialog | Open", text}));
+        QCOMPARE(script.parents, QList<QWidget *>({window.get(), nullptr}));
+        const int current = meetings.last().startsWith("Three") ? meetings.size() - 1 : 0;
+        QCOMPARE(summary(),
+                 meetings << "working " + name + ", current " + QString::number(current) + ", tree"
+                         + QString(" 1").repeated(meetings.size()));
+    }
+
+    // "Multiple data" comes once, then one dialog per meeting; a cancelled one skips only its
+    // meeting. The dialog itself asks before replacing the file of the meeting just before.
+    void saveEveryMeetingInTurn()
+    {
+        QStringList dialogs {"Multiple data | You have more than one meeting defined.\n"
+                             "All of them should be saved in separate file!"};
+        for (const QString &subject : QStringList {"Alpha", "Beta", "Gamma", "Delta"}) {
+            open({document(subject)});
+            state().meetings()->last()->modified = true;
+            state().meetings()->last()->saved = false;
+            dialogs << "file dialog Save file | Choose file name for " + subject;
+        }
+        const QString aNew = path("a-new.xml"), shared = path("shared.xml");
+        DialogScript script({press(Qt::Key_Return), chooseFile(aNew), cancel(), acceptFile(shared),
+                             acceptFile(shared), click("&Yes")});
+        window->fileSave();
+
+        QCOMPARE(script.seen,
+                 dialogs << "Choose file name for Delta | shared.xml already exists.\n"
+                            "Do you want to replace it?");
+        QCOMPARE(script.parents.value(0), window.get());
+        QCOMPARE(script.offeredNames, QStringList({"", "", "", ""}));
+        QCOMPARE(summary(),
+                 QStringList({"Alpha a-new.xml saved", "Beta beta.xml modified",
+                              "Gamma shared.xml saved", "Delta shared.xml saved",
+                              "working shared.xml, current 3, tree 1 1 1 1"}));
+        QCOMPARE(readFile(aNew), state().meetingFileContents(0));
+        QCOMPARE(readFile(shared), state().meetingFileContents(3));
+        QCOMPARE(window->txtFull->toPlainText(), state().buildXmlString(3));
+    }
+
+    void saveFailuresKeepTheOldFile_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("disk full") << "big.xml";
+        QTest::newRow("target is a directory") << "folder";
+        QTest::newRow("target below a regular file") << "big.xml/new.xml";
+        QTest::newRow("target is a fifo") << "pipe";
+    }
+    // Root-proof failures: a file-size limit stands for a full disk, and the other targets
+    // cannot be written by anyone.
+    void saveFailuresKeepTheOldFile()
+    {
+        QFETCH(QString, target);
+
+        open({document("Big", QStringList(300, "Problem")), document("Other")});
+        state().meetings()->at(0)->modified = true;
+        state().meetings()->at(0)->saved = false;
+        const QByteArray old = readFile(path("big.xml"));
+        const QString file = path(target);
+        QVERIFY(makeFolderOrPipe(target) && state().meetingFileContents(0).size() > 16384);
+        rlimit saved;
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit small {target == "big.xml" ? 16384 : saved.rlim_cur, saved.rlim_max};
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small); // nothing in between returns before the restore
+        DialogScript script({press(Qt::Key_Return), chooseFile(file), press(Qt::Key_Return)});
+        window->fileSave();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, handler);
+
+        // Other is not offered, and no regular file, temporary or not, has been added.
+        QCOMPARE(script.seen.mid(2), QStringList({"Critical Error | Cannot save file " + file}));
+        QCOMPARE(readFile(path("big.xml")), old);
+        QCOMPARE(summary().value(0), "Big big.xml modified");
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList({"big.xml", "other.xml"}));
+        QVERIFY(target != "pipe" || QFileInfo::exists(file));
+    }
 };
-
-void tst_Files::init()
-{
-    dir = std::make_unique<QTemporaryDir>();
-    QVERIFY2(dir->isValid(), qPrintable(dir->errorString()));
-}
-
-void tst_Files::cleanup()
-{
-    dir.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-QString tst_Files::writeMeeting(const QString &name, const QString &subject,
-                                const QStringList &problems)
-{
-    const QString file = path(name);
-    if (!writeFile(file, meetingDocument(subject, problems)))
-        qWarning("cannot write %s", qPrintable(file));
-    return file;
-}
-
-void tst_Files::open(frmMain &window, const QString &file, QList<DialogScript::Answer> more)
-{
-    DialogScript script(QList<DialogScript::Answer> {chooseFile(file)} + more);
-    window.fileOpen();
-}
-
-void tst_Files::openIntoEmptyList()
-{
-    const QString file = writeMeeting("budget.xml", "Budget review", {"Budget", "Hiring"});
-    frmMain window;
-    frmMainInspector state(window);
-    DialogScript script({acceptFile(file)});
-    window.fileOpen();
-
-    QCOMPARE(script.seen, QStringList({"file dialog QFileDialog | Open"}));
-    QCOMPARE(script.parents.value(0), &window);
-    QCOMPARE(state.meetings()->size(), 1);
-    const Meeting *meeting = state.meetings()->at(0);
-    QCOMPARE(meeting->subject, QStringLiteral("Budget review"));
-    QCOMPARE(meeting->fileName, file);
-    QVERIFY(meeting->saved);
-    QVERIFY(!meeting->modified);
-    QCOMPARE(state.workingFileName(), file);
-    QCOMPARE(state.currentMeeting(), 0);
-    QCOMPARE(state.currentProblem(), -1);
-    QCOMPARE(window.windowTitle(), QStringLiteral("::Budget review::"));
-    QCOMPARE(window.lvProblems->topLevelItemCount(), 1);
-    QCOMPARE(window.lvProblems->topLevelItem(0)->childCount(), 2);
-    QVERIFY(!window.txtDecision->isReadOnly());
-}
-
-void tst_Files::openWithMeetingsLoaded_data()
-{
-    QTest::addColumn<QList<DialogScript::Answer>>("answer");
-    QTest::addColumn<QStringList>("subjects");
-    QTest::addColumn<int>("current");
-
-    QTest::addRow("add") << QList<DialogScript::Answer> {click("Add")}
-                         << QStringList {"First", "Second", "Third"} << 2;
-    QTest::addRow("enter adds") << QList<DialogScript::Answer> {press(Qt::Key_Return)}
-                                << QStringList {"First", "Second", "Third"} << 2;
-    QTest::addRow("replace") << QList<DialogScript::Answer> {click("Replace")}
-                             << QStringList {"Third"} << 0;
-    QTest::addRow("cancel") << QList<DialogScript::Answer> {click("Cancel")}
-                            << QStringList {"First", "Second"} << 0;
-    QTest::addRow("escape cancels") << QList<DialogScript::Answer> {press(Qt::Key_Escape)}
-                                    << QStringList {"First", "Second"} << 0;
-}
-
-void tst_Files::openWithMeetingsLoaded()
-{
-    QFETCH(QList<DialogScript::Answer>, answer);
-    QFETCH(QStringList, subjects);
-    QFETCH(int, current);
-
-    frmMain window;
-    frmMainInspector state(window);
-    open(window, writeMeeting("first.xml", "First"));
-    open(window, writeMeeting("second.xml", "Second"), {click("Add")});
-    window.lvProblems->setCurrentItem(window.lvProblems->topLevelItem(0));
-    QCOMPARE(state.currentMeeting(), 0);
-
-    DialogScript script(QList<DialogScript::Answer> {chooseFile(writeMeeting("third.xml", "Third"))}
-                        + answer);
-    window.fileOpen();
-
-    QCOMPARE(
-        script.seen.value(1),
-        QStringLiteral("Add or Replace previous meetimg | Replace or Add to previous meeting"));
-    QCOMPARE(script.parents.value(1), nullptr);
-    QStringList shown;
-    for (const Meeting *meeting : std::as_const(*state.meetings())) {
-        shown << meeting->subject;
-        QVERIFY(meeting->saved && !meeting->modified);
-        QCOMPARE(meeting->fileName, path(meeting->subject.toLower() + ".xml"));
-    }
-    QCOMPARE(shown, subjects);
-    QCOMPARE(window.lvProblems->topLevelItemCount(), subjects.size());
-    QCOMPARE(state.currentMeeting(), current);
-    QCOMPARE(state.workingFileName(), path("third.xml"));
-}
-
-void tst_Files::openFailures_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("contents");
-    QTest::addColumn<QString>("text");
-
-    QTest::addRow("missing file") << "missing.xml" << QByteArray() << "Cannot open file %1";
-    QTest::addRow("directory") << "folder" << QByteArray() << "Cannot open file %1";
-    QTest::addRow("fifo") << "pipe" << QByteArray() << "Cannot open file %1";
-    QTest::addRow("not xml") << "notes.txt" << QByteArray("Budget review, Room 4")
-                             << "Parsing error for file %1";
-    QTest::addRow("empty file") << "empty.xml" << QByteArray("") << "Parsing error for file %1";
-    QTest::addRow("cut short") << "short.xml" << meetingDocument("Cut").left(200)
-                               << "Parsing error for file %1";
-    QTest::addRow("nested too deep")
-        << "deep.xml" << QByteArray("<a>").repeated(1000) + QByteArray("</a>").repeated(1000)
-        << "Parsing error for file %1";
-}
-
-void tst_Files::openFailures()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, contents);
-    QFETCH(QString, text);
-
-    const QString file = path(name);
-    if (name == "folder")
-        QVERIFY(QDir().mkdir(file));
-    else if (name == "pipe")
-        QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-    else if (!contents.isNull())
-        QVERIFY(writeFile(file, contents));
-
-    frmMain window;
-    frmMainInspector state(window);
-    open(window, writeMeeting("kept.xml", "Kept", {"Budget"}));
-    DialogScript script({chooseFile(file), press(Qt::Key_Return)});
-    window.fileOpen();
-
-    QCOMPARE(script.seen.value(1), "Critical Error | " + text.arg(file));
-    QCOMPARE(script.parents.value(1), nullptr);
-    QVERIFY(script.finished());
-    QCOMPARE(state.meetings()->size(), 1);
-    QCOMPARE(state.meetings()->at(0)->subject, QStringLiteral("Kept"));
-    QCOMPARE(state.currentMeeting(), 0);
-    QCOMPARE(window.lvProblems->topLevelItemCount(), 1);
-    QCOMPARE(state.workingFileName(), file);
-}
-
-void tst_Files::sameFileTwiceGivesTwoMeetings()
-{
-    const QString file = writeMeeting("budget.xml", "Budget", {"Printer"});
-    frmMain window;
-    frmMainInspector state(window);
-    open(window, file);
-    open(window, file, {click("Add")});
-
-    QCOMPARE(state.meetings()->size(), 2);
-    Meeting *first = state.meetings()->at(0);
-    Meeting *second = state.meetings()->at(1);
-    QVERIFY(first != second);
-    QCOMPARE(first->fileName, file);
-    QCOMPARE(second->fileName, file);
-    QCOMPARE(meetingText(*first), meetingText(*second));
-    first->problems->at(0)->decision->text = QStringLiteral("Changed");
-    first->participants->removeAt(0);
-    QCOMPARE(second->problems->at(0)->decision->text, QStringLiteral("Decided Printer"));
-    QCOMPARE(second->participants->size(), 2);
-}
-
-void tst_Files::saveWithNoMeetings()
-{
-    frmMain window;
-    DialogScript script({press(Qt::Key_Return)});
-    window.fileSave();
-
-    QCOMPARE(script.seen, QStringList({"No data to save | No data to save"}));
-    QCOMPARE(script.parents.value(0), &window);
-}
-
-static void markEdited(Meeting *meeting)
-{
-    meeting->modified = true;
-    meeting->saved = false;
-}
-
-void tst_Files::saveEveryMeetingInTurn()
-{
-    frmMain window;
-    frmMainInspector state(window);
-    open(window, writeMeeting("a.xml", "Alpha", {"One"}));
-    open(window, writeMeeting("b.xml", "Beta", {"Two"}), {click("Add")});
-    open(window, writeMeeting("c.xml", "Gamma", {"Three"}), {click("Add")});
-    for (Meeting *meeting : std::as_const(*state.meetings()))
-        markEdited(meeting);
-
-    DialogScript script({press(Qt::Key_Return), chooseFile(path("alpha-new.xml")), cancel(),
-                         chooseFile(path("gamma-new.xml"))});
-    window.fileSave();
-
-    QCOMPARE(script.seen,
-             QStringList({"Multiple data | You have more than one meeting defined.\n"
-                          "All of them should be saved in separate file!",
-                          "file dialog Save file | Choose file name for Alpha",
-                          "file dialog Save file | Choose file name for Beta",
-                          "file dialog Save file | Choose file name for Gamma"}));
-    QCOMPARE(script.parents.value(0), &window);
-    QCOMPARE(script.offeredNames, QStringList({"", "", ""}));
-    const QList<Meeting *> &meetings = *state.meetings();
-    QCOMPARE(meetings.at(0)->fileName, path("alpha-new.xml"));
-    QVERIFY(meetings.at(0)->saved && !meetings.at(0)->modified);
-    QCOMPARE(meetings.at(1)->fileName, path("b.xml"));
-    QVERIFY(!meetings.at(1)->saved && meetings.at(1)->modified);
-    QCOMPARE(meetings.at(2)->fileName, path("gamma-new.xml"));
-    QVERIFY(meetings.at(2)->saved);
-    QCOMPARE(readFile(path("alpha-new.xml")), state.meetingFileContents(0));
-    QCOMPARE(readFile(path("gamma-new.xml")), state.meetingFileContents(2));
-    QVERIFY(!QFile::exists(path("beta-new.xml")));
-    QCOMPARE(state.workingFileName(), path("gamma-new.xml"));
-    QCOMPARE(window.txtFull->toPlainText(), state.buildXmlString(2));
-}
-
-void tst_Files::saveTwoMeetingsUnderOneName()
-{
-    frmMain window;
-    frmMainInspector state(window);
-    open(window, writeMeeting("a.xml", "Alpha"));
-    open(window, writeMeeting("b.xml", "Beta"), {click("Add")});
-    const QString target = path("both.xml");
-
-    // The second time the file exists, and the dialog asks before replacing it.
-    DialogScript script(
-        {press(Qt::Key_Return), acceptFile(target), acceptFile(target), click("&Yes")});
-    window.fileSave();
-
-    QVERIFY(script.finished());
-    QCOMPARE(readFile(target), state.meetingFileContents(1));
-    for (const Meeting *meeting : std::as_const(*state.meetings())) {
-        QCOMPARE(meeting->fileName, target);
-        QVERIFY(meeting->saved);
-    }
-}
-
-void tst_Files::saveMeetingOffersItsFileName_data()
-{
-    QTest::addColumn<bool>("fromFile");
-    QTest::addRow("opened meeting offers its file") << true;
-    QTest::addRow("meeting never saved offers nothing") << false;
-}
-
-void tst_Files::saveMeetingOffersItsFileName()
-{
-    QFETCH(bool, fromFile);
-
-    frmMain window;
-    frmMainInspector state(window);
-    const QString file = writeMeeting("budget.xml", "Budget Q3");
-    open(window, file);
-    QCOMPARE(state.meetings()->size(), 1);
-    if (!fromFile)
-        state.meetings()->at(0)->fileName = QLatin1String("");
-
-    DialogScript script({chooseFile(path("copy.xml"))});
-    state.saveMeeting();
-
-    QCOMPARE(script.seen,
-             QStringList({"file dialog Save file | Choose file name for \"Budget Q3\""}));
-    QCOMPARE(script.offeredNames, QStringList({fromFile ? QStringLiteral("budget.xml") : ""}));
-    QCOMPARE(state.meetings()->at(0)->fileName, path("copy.xml"));
-    QCOMPARE(readFile(path("copy.xml")), state.meetingFileContents(0));
-}
-
-void tst_Files::saveFailuresKeepTheOldFile_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QString>("kind");
-
-    QTest::addRow("disk full") << "old.xml"
-                               << "size limit";
-    QTest::addRow("target is a directory") << "folder"
-                                           << "directory";
-    QTest::addRow("target below a regular file") << "old.xml/new.xml"
-                                                 << "below file";
-    QTest::addRow("target is a fifo") << "pipe"
-                                      << "fifo";
-}
-
-// Root-proof failures: a file-size limit stands for a full disk, and the other targets cannot
-// be written by anyone.
-void tst_Files::saveFailuresKeepTheOldFile()
-{
-    QFETCH(QString, target);
-    QFETCH(QString, kind);
-
-    frmMain window;
-    frmMainInspector state(window);
-    QStringList problems;
-    for (int i = 0; i < 300; ++i)
-        problems << QStringLiteral("Problem %1").arg(i);
-    const QString old = writeMeeting("old.xml", "Big", problems);
-    open(window, old);
-    open(window, writeMeeting("other.xml", "Other"), {click("Add")});
-    state.meetings()->at(0)->problems->at(0)->notes = QStringLiteral("edited");
-    markEdited(state.meetings()->at(0));
-    const QByteArray oldBytes = readFile(old);
-    if (kind == "directory")
-        QVERIFY(QDir().mkdir(path(target)));
-    if (kind == "fifo")
-        QCOMPARE(mkfifo(QFile::encodeName(path(target)).constData(), 0600), 0);
-
-    rlimit saved;
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto restore = qScopeGuard([saved] { setrlimit(RLIMIT_FSIZE, &saved); });
-    if (kind == "size limit") {
-        QVERIFY(state.meetingFileContents(0).size() > 16384);
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit small {16384, saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    DialogScript script({press(Qt::Key_Return), chooseFile(path(target)), press(Qt::Key_Return)});
-    window.fileSave();
-    setrlimit(RLIMIT_FSIZE, &saved);
-
-    QCOMPARE(script.seen.value(2), "Critical Error | Cannot save file " + path(target));
-    QCOMPARE(script.seen.size(), 3); // the second meeting is not offered
-    QCOMPARE(readFile(old), oldBytes);
-    const Meeting *meeting = state.meetings()->at(0);
-    QVERIFY(meeting->modified && !meeting->saved);
-    QCOMPARE(meeting->fileName, old);
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::System).size(),
-             kind == "fifo" ? 3 : 2); // no temporary file left behind
-    if (kind == "fifo")
-        QVERIFY(!QFileInfo(path(target)).isFile());
-}
-
-void tst_Files::saveFollowsSymlinkToRegularFile()
-{
-    frmMain window;
-    frmMainInspector state(window);
-    const QString real = writeMeeting("real.xml", "Linked");
-    QVERIFY(QFile::link(real, path("link.xml")));
-    open(window, real);
-
-    DialogScript script({chooseFile(path("link.xml"))});
-    state.saveMeeting();
-
-    QVERIFY(QFileInfo(path("link.xml")).isSymLink());
-    QCOMPARE(readFile(real), state.meetingFileContents(0));
-}
-
-// Open a document, open its entry, select a problem, save under a new name: the file holds the
-// same meeting, its problems in the order the tree showed them.
-void tst_Files::roadOfOneMeeting()
-{
-    frmMain window;
-    frmMainInspector state(window);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    open(window, writeMeeting("road.xml", "Road", {"Budget", "Hiring", "Office"}));
-
-    QTreeWidgetItem *entry = window.lvProblems->topLevelItem(0);
-    window.lvProblems->expandItem(entry);
-    QStringList shown;
-    for (int i = 0; i < entry->childCount(); ++i)
-        shown << entry->child(i)->text(0);
-    QCOMPARE(shown, QStringList({"Office", "Hiring", "Budget"}));
-    window.lvProblems->setCurrentItem(entry->child(1));
-    QCOMPARE(window.txtFull->toPlainText(), QStringLiteral("All about Hiring"));
-
-    DialogScript script({chooseFile(path("road-copy.xml"))});
-    state.saveMeeting();
-
-    QDomDocument document;
-    QString error;
-    QVERIFY(MeetingFile::parse(readFile(path("road-copy.xml")), document, error));
-    const Meeting *copy = state.readXmlFile(document);
-    QCOMPARE(meetingText(*copy), meetingText(*state.meetings()->at(0)));
-    QStringList saved;
-    for (const Problem *problem : std::as_const(*copy->problems))
-        saved << problem->shortDescription;
-    QCOMPARE(saved, shown);
-}
 
 QTEST_MAIN(tst_Files)
 #include "tst_files.moc"

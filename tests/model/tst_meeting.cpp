@@ -8,110 +8,57 @@ class tst_Meeting : public QObject
     Q_OBJECT
 
 private slots:
-    void newDecisionIsDueNow();
-    void newProblemHasItsOwnListAndDecision();
-    void problemFromDescriptions();
-    void newMeetingDefaults();
-    void removedRecordsStayValid();
-    void storeKeepsEveryRecordMade();
+    void newRecordDefaults()
+    {
+        const QDateTime before = QDateTime::currentDateTime();
+        const Decision d;
+        QVERIFY(d.text.isNull() && before <= d.due && d.due <= QDateTime::currentDateTime());
+
+        const Problem blank, named(QStringLiteral("Printer"), QStringLiteral("It jams."));
+        for (const Problem *p : {&blank, &named})
+            QVERIFY(p->responsibles && p->responsibles->isEmpty() && p->notes.isNull()
+                    && p->decision && p->decision->text.isNull() && p->decision->due.isValid());
+        QVERIFY(blank.responsibles != named.responsibles && blank.decision != named.decision);
+        QVERIFY(blank.shortDescription.isNull() && blank.fullDescription.isNull());
+        QCOMPARE(named.shortDescription + '|' + named.fullDescription, "Printer|It jams.");
+
+        const Meeting m;
+        for (const QString *text : {&m.subject, &m.place, &m.notes, &m.decisionText})
+            QVERIFY(text->isNull());
+        QVERIFY(m.date.isNull() && !m.fileName.isNull() && m.fileName.isEmpty());
+        QVERIFY(m.modified && !m.saved);
+        QVERIFY(m.participants && m.participants->isEmpty() && m.problems && m.problems->isEmpty());
+    }
+
+    // A record unlinked from one list, or moved within it, is the same record afterwards.
+    void removedRecordsStayValid()
+    {
+        auto *meeting = RecordStore::make<Meeting>();
+        auto *person = RecordStore::make<Participant>();
+        auto *budget = RecordStore::make<Problem>(QStringLiteral("Budget"), QString());
+        person->firstName = QStringLiteral("Jane");
+        *meeting->participants << person;
+        *budget->responsibles << person;
+        *meeting->problems << budget << RecordStore::make<Problem>();
+
+        budget->responsibles->removeFirst();
+        meeting->problems->append(meeting->problems->takeFirst());
+        QList<Meeting *> meetings {meeting};
+        meetings.removeFirst();
+        QCOMPARE(*meeting->participants, QList<Participant *>({person}));
+        QCOMPARE(meeting->problems->mid(1), QList<Problem *>({budget}));
+        QCOMPARE(person->firstName + '|' + budget->shortDescription, "Jane|Budget");
+    }
+
+    void storeKeepsEveryRecordMade()
+    {
+        const std::size_t before = RecordStore::size();
+        RecordStore::make<Meeting>(); // with its two lists
+        QCOMPARE(RecordStore::size(), before + 3);
+        RecordStore::make<Problem>(); // with its list and its decision
+        QCOMPARE(RecordStore::size(), before + 6);
+    }
 };
-
-void tst_Meeting::newDecisionIsDueNow()
-{
-    const QDateTime before = QDateTime::currentDateTime();
-    Decision decision;
-    const QDateTime after = QDateTime::currentDateTime();
-
-    QVERIFY(decision.text.isNull());
-    QVERIFY(decision.due.isValid());
-    QVERIFY(before <= decision.due && decision.due <= after);
-}
-
-void tst_Meeting::newProblemHasItsOwnListAndDecision()
-{
-    Problem first;
-    Problem second;
-
-    QVERIFY(first.responsibles);
-    QVERIFY(first.responsibles->isEmpty());
-    QVERIFY(first.decision);
-    QVERIFY(first.decision->text.isNull());
-    QVERIFY(first.shortDescription.isNull());
-    QVERIFY(first.notes.isNull());
-    QVERIFY(first.responsibles != second.responsibles);
-    QVERIFY(first.decision != second.decision);
-}
-
-void tst_Meeting::problemFromDescriptions()
-{
-    Problem problem(QStringLiteral("Printer"), QStringLiteral("It jams.\nTwice a day."));
-
-    QCOMPARE(problem.shortDescription, QStringLiteral("Printer"));
-    QCOMPARE(problem.fullDescription, QStringLiteral("It jams.\nTwice a day."));
-    QVERIFY(problem.notes.isNull());
-    QVERIFY(problem.decision && problem.decision->due.isValid());
-}
-
-void tst_Meeting::newMeetingDefaults()
-{
-    Meeting meeting;
-
-    QVERIFY(meeting.subject.isNull());
-    QVERIFY(meeting.place.isNull());
-    QVERIFY(meeting.notes.isNull());
-    QVERIFY(meeting.decisionText.isNull());
-    QVERIFY(meeting.date.isNull());
-    QVERIFY(!meeting.fileName.isNull());
-    QVERIFY(meeting.fileName.isEmpty());
-    QVERIFY(meeting.modified);
-    QVERIFY(!meeting.saved);
-    QVERIFY(meeting.participants && meeting.participants->isEmpty());
-    QVERIFY(meeting.problems && meeting.problems->isEmpty());
-}
-
-// A responsible removed from a problem, or a problem moved to the end of the list, is the same
-// record afterwards; the meeting's own participant stays untouched.
-void tst_Meeting::removedRecordsStayValid()
-{
-    auto *meeting = RecordStore::make<Meeting>();
-    auto *participant = RecordStore::make<Participant>();
-    participant->firstName = QStringLiteral("Jane");
-    meeting->participants->append(participant);
-
-    auto *problem = RecordStore::make<Problem>(QStringLiteral("Budget"), QString());
-    auto *other = RecordStore::make<Problem>(QStringLiteral("Hiring"), QString());
-    auto *responsible = RecordStore::make<Participant>();
-    responsible->firstName = QStringLiteral("Jane");
-    problem->responsibles->append(responsible);
-    meeting->problems->append(problem);
-    meeting->problems->append(other);
-
-    problem->responsibles->removeAt(0);
-    QCOMPARE(responsible->firstName, QStringLiteral("Jane"));
-    QCOMPARE(meeting->participants->size(), 1);
-    QCOMPARE(meeting->participants->at(0)->firstName, QStringLiteral("Jane"));
-
-    Problem *moved = meeting->problems->takeAt(0);
-    meeting->problems->append(moved);
-    QCOMPARE(meeting->problems->at(1), problem);
-    QCOMPARE(problem->shortDescription, QStringLiteral("Budget"));
-
-    QList<Meeting *> meetings {meeting};
-    meetings.removeAt(0);
-    QCOMPARE(meeting->problems->size(), 2);
-    QCOMPARE(meeting->problems->at(0)->shortDescription, QStringLiteral("Hiring"));
-}
-
-void tst_Meeting::storeKeepsEveryRecordMade()
-{
-    const std::size_t before = RecordStore::size();
-    RecordStore::make<Meeting>();
-    // The meeting, its two lists.
-    QCOMPARE(RecordStore::size(), before + 3);
-    RecordStore::make<Problem>();
-    // The problem, its responsibles list and its decision.
-    QCOMPARE(RecordStore::size(), before + 6);
-}
 
 QTEST_GUILESS_MAIN(tst_Meeting)
 #include "tst_meeting.moc"

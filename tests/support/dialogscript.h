@@ -16,7 +16,8 @@
 
 // Answers the modal dialogs of one call in turn, and notes what each one showed. A dialog that
 // finds no answer left is closed and noted as unexpected, so a test never hangs on it. Assert
-// on `seen` after the call returns.
+// on `seen` after the call returns. One script at a time: a second one alive would answer
+// the same dialogs.
 class DialogScript : public QObject
 {
 public:
