@@ -18,6 +18,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/formwidgets.h"
 #include "app/itemmargindelegate.h"
 #include "images/pixmaploaders.h"
 
@@ -68,35 +69,12 @@ void frmMain::createWidgets()
     Splitter5->setStretchFactor(1, 1);
 }
 
-// Builds a named box layout; uic gives every inner layout an object name of its own.
-template<typename Box> static Box *namedBox(const char *objectName)
-{
-    auto *box = new Box;
-    box->setObjectName(QString::fromLatin1(objectName));
-    box->setSpacing(6);
-    return box;
-}
-
-static QLabel *namedLabel(const char *objectName, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(objectName));
-    return label;
-}
-
 static QTextEdit *plainTextEdit(const char *objectName, QWidget *parent)
 {
     auto *edit = new QTextEdit(parent);
     edit->setObjectName(QString::fromLatin1(objectName));
     edit->setAcceptRichText(false);
     return edit;
-}
-
-static QPushButton *namedButton(const char *objectName, const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    return button;
 }
 
 void frmMain::createDetailEditor()
@@ -108,19 +86,19 @@ void frmMain::createDetailEditor()
     Layout58Layout->setContentsMargins(6, 6, 6, 6);
     Layout58Layout->setSpacing(6);
 
-    Layout49 = namedBox<QVBoxLayout>("Layout49");
-    TextLabel1 = namedLabel("TextLabel1", tr("Full description:"), Layout58);
+    Layout49 = makeNamedBox<QVBoxLayout>("Layout49");
+    TextLabel1 = makeNamed<QLabel>("TextLabel1", tr("Full description:"), Layout58);
     txtFull = plainTextEdit("txtFull", Layout58);
     txtFull->setReadOnly(true);
     Layout49->addWidget(TextLabel1);
     Layout49->addWidget(txtFull);
     Layout58Layout->addLayout(Layout49);
 
-    Layout56 = namedBox<QVBoxLayout>("Layout56");
-    TextLabel3 = namedLabel("TextLabel3", tr("Decision:"), Layout58);
+    Layout56 = makeNamedBox<QVBoxLayout>("Layout56");
+    TextLabel3 = makeNamed<QLabel>("TextLabel3", tr("Decision:"), Layout58);
     txtDecision = plainTextEdit("txtDecision", Layout58);
-    Layout55 = namedBox<QHBoxLayout>("Layout55");
-    lblDue = namedLabel("lblDue", tr("Выполнить до:"), Layout58);
+    Layout55 = makeNamedBox<QHBoxLayout>("Layout55");
+    lblDue = makeNamed<QLabel>("lblDue", tr("Выполнить до:"), Layout58);
     dtDue = new QDateTimeEdit(Layout58);
     dtDue->setObjectName(QStringLiteral("dtDue"));
     dtDue->setDisplayFormat(QStringLiteral("yyyy-MM-dd hh:mm:ss")); // documents keep seconds
@@ -133,9 +111,9 @@ void frmMain::createDetailEditor()
     Layout56->addLayout(Layout55);
     Layout58Layout->addLayout(Layout56);
 
-    Layout9_2 = namedBox<QHBoxLayout>("Layout9_2");
-    Layout8_2 = namedBox<QVBoxLayout>("Layout8_2");
-    lblResp = namedLabel("lblResp", tr("Responsibles:"), Layout58);
+    Layout9_2 = makeNamedBox<QHBoxLayout>("Layout9_2");
+    Layout8_2 = makeNamedBox<QVBoxLayout>("Layout8_2");
+    lblResp = makeNamed<QLabel>("lblResp", tr("Responsibles:"), Layout58);
     lvResp = new QTreeWidget(Layout58);
     lvResp->setObjectName(QStringLiteral("lvResp"));
     lvResp->setRootIsDecorated(false);
@@ -145,10 +123,10 @@ void frmMain::createDetailEditor()
     Layout8_2->addWidget(lblResp);
     Layout8_2->addWidget(lvResp);
 
-    Layout68 = namedBox<QVBoxLayout>("Layout68");
-    btAddResp = namedButton("btAddResp", tr("&Add"), Layout58);
-    btEditResp = namedButton("btEditResp", tr("&Edit"), Layout58);
-    btDeleteResp = namedButton("btDeleteResp", tr("&Delete"), Layout58);
+    Layout68 = makeNamedBox<QVBoxLayout>("Layout68");
+    btAddResp = makeNamed<QPushButton>("btAddResp", tr("&Add"), Layout58);
+    btEditResp = makeNamed<QPushButton>("btEditResp", tr("&Edit"), Layout58);
+    btDeleteResp = makeNamed<QPushButton>("btDeleteResp", tr("&Delete"), Layout58);
     Layout68->addStretch();
     Layout68->addWidget(btAddResp);
     Layout68->addWidget(btEditResp);
@@ -158,8 +136,8 @@ void frmMain::createDetailEditor()
     Layout9_2->addLayout(Layout68);
     Layout58Layout->addLayout(Layout9_2);
 
-    Layout52 = namedBox<QVBoxLayout>("Layout52");
-    TextLabel3_2 = namedLabel("TextLabel3_2", tr("Notes:"), Layout58);
+    Layout52 = makeNamedBox<QVBoxLayout>("Layout52");
+    TextLabel3_2 = makeNamed<QLabel>("TextLabel3_2", tr("Notes:"), Layout58);
     txtNotes = plainTextEdit("txtNotes", Layout58);
     Layout52->addWidget(TextLabel3_2);
     Layout52->addWidget(txtNotes);

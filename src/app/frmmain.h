@@ -14,6 +14,8 @@
 
 #include "model/meeting.h"
 
+#include <functional>
+
 class QAction;
 class QDateTimeEdit;
 class QHBoxLayout;
@@ -146,6 +148,8 @@ private slots:
     virtual QString buildEmailBody(int iM); // report/frmmain_report.cpp
 
 private:
+    QDomElement addListNode(QDomElement *parent, const QString &group, qsizetype count);
+
     // The meetings tree fills the detail editor through these.
     void showMeeting(QTreeWidgetItem *li);
     void showProblem(QTreeWidgetItem *li);
@@ -156,6 +160,8 @@ private:
     Meeting *editedMeeting() const;
     Problem *editedProblem(const Meeting *meeting) const;
     QList<Participant *> *personList(Meeting *meeting) const;
+    void writeBack(bool tracked, const std::function<void(Meeting *)> &toMeeting,
+                   const std::function<void(Problem *)> &toProblem);
 
     // Open and save.
     QString askOpenFileName();

@@ -46,13 +46,20 @@ void frmMain::addAttr(QDomElement *parent, QString element, QString text)
     attribute.setValue(MeetingFile::xmlSafe(text));
 }
 
+// A list element, with the number of its items as its count, appended to the parent.
+QDomElement frmMain::addListNode(QDomElement *parent, const QString &group, qsizetype count)
+{
+    QDomElement list = parent->ownerDocument().createElement(group);
+    parent->appendChild(list);
+    addAttr(&list, QStringLiteral("count"), QString::number(count));
+    return list;
+}
+
 void frmMain::addNodeParticipant(QDomElement *parent, QString group, QString element,
                                  QList<Participant *> *parts)
 {
     QDomDocument document = parent->ownerDocument();
-    QDomElement list = document.createElement(group);
-    parent->appendChild(list);
-    addAttr(&list, QStringLiteral("count"), QString::number(parts->size()));
+    QDomElement list = addListNode(parent, group, parts->size());
     for (const Participant *person : std::as_const(*parts)) {
         QDomElement item = document.createElement(element);
         list.appendChild(item);
@@ -68,9 +75,7 @@ void frmMain::addNodeProblem(QDomElement *parent, QString group, QString element
                              QList<Problem *> *problems)
 {
     QDomDocument document = parent->ownerDocument();
-    QDomElement list = document.createElement(group);
-    parent->appendChild(list);
-    addAttr(&list, QStringLiteral("count"), QString::number(problems->size()));
+    QDomElement list = addListNode(parent, group, problems->size());
     for (const Problem *problem : std::as_const(*problems)) {
         QDomElement item = document.createElement(element);
         list.appendChild(item);

@@ -11,6 +11,8 @@
 #include "model/recordstore.h"
 #include "wizard/frmpeople.h"
 
+#include <functional>
+
 Meeting *frmMain::editedMeeting() const
 {
     // After a rebuild the editor is blank and nothing is selected, while the current indices
@@ -31,56 +33,45 @@ static void markModified(Meeting *meeting)
     meeting->saved = false;
 }
 
-void frmMain::txtDecision_textChanged()
+// Sends one edit to the record the editor shows, the meeting in meeting mode and the problem in
+// problem mode, and marks the meeting. An untracked change is the editor being filled.
+void frmMain::writeBack(bool tracked, const std::function<void(Meeting *)> &toMeeting,
+                        const std::function<void(Problem *)> &toProblem)
 {
-    if (!trackDecision)
-        return;
-    Meeting *meeting = editedMeeting();
+    Meeting *meeting = tracked ? editedMeeting() : nullptr;
     if (!meeting)
         return;
     if (currentProblem == -1) {
-        meeting->decisionText = txtDecision->toPlainText();
+        toMeeting(meeting);
     } else if (Problem *problem = editedProblem(meeting)) {
-        problem->decision->text = txtDecision->toPlainText();
+        toProblem(problem);
     } else {
         return;
     }
     markModified(meeting);
 }
 
+void frmMain::txtDecision_textChanged()
+{
+    writeBack(
+        trackDecision,
+        [this](Meeting *meeting) { meeting->decisionText = txtDecision->toPlainText(); },
+        [this](Problem *problem) { problem->decision->text = txtDecision->toPlainText(); });
+}
+
 void frmMain::txtNotes_textChanged()
 {
-    if (!trackNotes)
-        return;
-    Meeting *meeting = editedMeeting();
-    if (!meeting)
-        return;
-    if (currentProblem == -1) {
-        meeting->notes = txtNotes->toPlainText();
-    } else if (Problem *problem = editedProblem(meeting)) {
-        problem->notes = txtNotes->toPlainText();
-    } else {
-        return;
-    }
-    markModified(meeting);
+    writeBack(
+        trackNotes, [this](Meeting *meeting) { meeting->notes = txtNotes->toPlainText(); },
+        [this](Problem *problem) { problem->notes = txtNotes->toPlainText(); });
 }
 
 // Marks the meeting also when the value was already the same.
 void frmMain::dtDue_valueChanged(const QDateTime &dt)
 {
-    if (!trackDue)
-        return;
-    Meeting *meeting = editedMeeting();
-    if (!meeting)
-        return;
-    if (currentProblem == -1) {
-        meeting->date = dt;
-    } else if (Problem *problem = editedProblem(meeting)) {
-        problem->decision->due = dt;
-    } else {
-        return;
-    }
-    markModified(meeting);
+    writeBack(
+        trackDue, [&dt](Meeting *meeting) { meeting->date = dt; },
+        [&dt](Problem *problem) { problem->decision->due = dt; });
 }
 
 // The list that lvResp shows: the meeting's participants in meeting mode, the problem's

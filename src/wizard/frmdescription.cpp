@@ -8,6 +8,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "app/formwidgets.h"
+
 frmDescription::frmDescription(QWidget *parent, const char *name, bool modal, Qt::WindowFlags fl)
     : QDialog(parent, fl)
 {
@@ -21,24 +23,10 @@ frmDescription::frmDescription(QWidget *parent, const char *name, bool modal, Qt
     connectSignals();
 }
 
-static QLabel *namedLabel(const char *objectName, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(objectName));
-    return label;
-}
-
-static QPushButton *namedButton(const char *objectName, const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    return button;
-}
-
 void frmDescription::createWidgets()
 {
-    TextLabel4 = namedLabel("TextLabel4", tr("Short description:"), this);
-    TextLabel5 = namedLabel("TextLabel5", tr("Full description:"), this);
+    TextLabel4 = makeNamed<QLabel>("TextLabel4", tr("Short description:"), this);
+    TextLabel5 = makeNamed<QLabel>("TextLabel5", tr("Full description:"), this);
 
     txtShort = new QLineEdit(this);
     txtShort->setObjectName(QStringLiteral("txtShort"));
@@ -49,19 +37,10 @@ void frmDescription::createWidgets()
     txtFull->setObjectName(QStringLiteral("txtFull"));
     txtFull->setAcceptRichText(false);
 
-    btOKDescription = namedButton("btOKDescription", tr("&OK"), this);
+    btOKDescription = makeNamed<QPushButton>("btOKDescription", tr("&OK"), this);
     btOKDescription->setAutoDefault(true);
     btOKDescription->setDefault(true);
-    btCancelDescription = namedButton("btCancelDescription", tr("&Cancel"), this);
-}
-
-template<typename Box> static Box *namedBox(const char *objectName)
-{
-    auto *box = new Box;
-    box->setObjectName(QString::fromLatin1(objectName));
-    box->setContentsMargins(0, 0, 0, 0);
-    box->setSpacing(6);
-    return box;
+    btCancelDescription = makeNamed<QPushButton>("btCancelDescription", tr("&Cancel"), this);
 }
 
 void frmDescription::createLayout()
@@ -71,7 +50,7 @@ void frmDescription::createLayout()
     frmDescriptionLayout->setContentsMargins(11, 11, 11, 11);
     frmDescriptionLayout->setSpacing(6);
 
-    Layout29 = namedBox<QVBoxLayout>("Layout29");
+    Layout29 = makeNamedBox<QVBoxLayout>("Layout29");
     Layout29->addLayout(createFieldsRow());
     Layout29->addLayout(createButtonsRow());
     frmDescriptionLayout->addLayout(Layout29);
@@ -85,19 +64,19 @@ QHBoxLayout *frmDescription::createFieldsRow()
     TextLabel4->setFixedHeight(txtShort->sizeHint().height());
     TextLabel5->setBuddy(txtFull);
 
-    Layout16 = namedBox<QVBoxLayout>("Layout16");
+    Layout16 = makeNamedBox<QVBoxLayout>("Layout16");
     Layout16->addWidget(TextLabel5);
     Layout16->addItem(new QSpacerItem(20, 20, QSizePolicy::Minimum, QSizePolicy::Expanding));
 
-    Layout26 = namedBox<QVBoxLayout>("Layout26");
+    Layout26 = makeNamedBox<QVBoxLayout>("Layout26");
     Layout26->addWidget(TextLabel4);
     Layout26->addLayout(Layout16);
 
-    Layout27 = namedBox<QVBoxLayout>("Layout27");
+    Layout27 = makeNamedBox<QVBoxLayout>("Layout27");
     Layout27->addWidget(txtShort);
     Layout27->addWidget(txtFull);
 
-    Layout28 = namedBox<QHBoxLayout>("Layout28");
+    Layout28 = makeNamedBox<QHBoxLayout>("Layout28");
     Layout28->addLayout(Layout26);
     Layout28->addLayout(Layout27);
     return Layout28;
@@ -105,11 +84,11 @@ QHBoxLayout *frmDescription::createFieldsRow()
 
 QHBoxLayout *frmDescription::createButtonsRow()
 {
-    Layout19 = namedBox<QHBoxLayout>("Layout19");
+    Layout19 = makeNamedBox<QHBoxLayout>("Layout19");
     Layout19->addWidget(btOKDescription);
     Layout19->addWidget(btCancelDescription);
 
-    Layout24 = namedBox<QHBoxLayout>("Layout24");
+    Layout24 = makeNamedBox<QHBoxLayout>("Layout24");
     Layout24->addItem(new QSpacerItem(20, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
     Layout24->addLayout(Layout19);
     return Layout24;

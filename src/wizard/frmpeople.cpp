@@ -7,6 +7,8 @@
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
+#include "app/formwidgets.h"
+
 frmPeople::frmPeople(QWidget *parent, const char *name, bool modal, Qt::WindowFlags fl)
     : QDialog(parent, fl)
 {
@@ -21,54 +23,24 @@ frmPeople::frmPeople(QWidget *parent, const char *name, bool modal, Qt::WindowFl
     init();
 }
 
-static QLabel *namedLabel(const char *objectName, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(objectName));
-    return label;
-}
-
-static QLineEdit *namedLineEdit(const char *objectName, QWidget *parent)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(objectName));
-    return edit;
-}
-
-static QPushButton *namedButton(const char *objectName, const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    return button;
-}
-
 // The widgets are made in focus order: the five edits, then OK and Cancel.
 void frmPeople::createWidgets()
 {
-    TextLabel5 = namedLabel("TextLabel5", tr("First Name:"), this);
-    TextLabel6 = namedLabel("TextLabel6", tr("Second Name:"), this);
-    TextLabel7 = namedLabel("TextLabel7", tr("Occupation:"), this);
-    TextLabel8 = namedLabel("TextLabel8", tr("E-mail:"), this);
-    TextLabel9 = namedLabel("TextLabel9", tr("Telephone:"), this);
-    txtFN = namedLineEdit("txtFN", this);
-    txtSN = namedLineEdit("txtSN", this);
-    txtOccupation = namedLineEdit("txtOccupation", this);
-    txtEmail = namedLineEdit("txtEmail", this);
-    txtPhone = namedLineEdit("txtPhone", this);
+    TextLabel5 = makeNamed<QLabel>("TextLabel5", tr("First Name:"), this);
+    TextLabel6 = makeNamed<QLabel>("TextLabel6", tr("Second Name:"), this);
+    TextLabel7 = makeNamed<QLabel>("TextLabel7", tr("Occupation:"), this);
+    TextLabel8 = makeNamed<QLabel>("TextLabel8", tr("E-mail:"), this);
+    TextLabel9 = makeNamed<QLabel>("TextLabel9", tr("Telephone:"), this);
+    txtFN = makeNamed<QLineEdit>("txtFN", this);
+    txtSN = makeNamed<QLineEdit>("txtSN", this);
+    txtOccupation = makeNamed<QLineEdit>("txtOccupation", this);
+    txtEmail = makeNamed<QLineEdit>("txtEmail", this);
+    txtPhone = makeNamed<QLineEdit>("txtPhone", this);
     txtPhone->setMaxLength(25);
-    btOk = namedButton("btOk", tr("OK"), this);
+    btOk = makeNamed<QPushButton>("btOk", tr("OK"), this);
     btOk->setAutoDefault(true);
     btOk->setDefault(true);
-    btCancel = namedButton("btCancel", tr("Cancel"), this);
-}
-
-template<typename Box> static Box *namedBox(const char *objectName)
-{
-    auto *box = new Box;
-    box->setObjectName(QString::fromLatin1(objectName));
-    box->setContentsMargins(0, 0, 0, 0);
-    box->setSpacing(6);
-    return box;
+    btCancel = makeNamed<QPushButton>("btCancel", tr("Cancel"), this);
 }
 
 // Labels and edits stand in two separate columns; a label as tall as its edit keeps the rows
@@ -88,9 +60,9 @@ void frmPeople::createLayout()
     frmPeopleLayout->setContentsMargins(11, 11, 11, 11);
     frmPeopleLayout->setSpacing(6);
 
-    Layout57 = namedBox<QHBoxLayout>("Layout57");
-    Layout55 = namedBox<QVBoxLayout>("Layout55");
-    Layout56 = namedBox<QVBoxLayout>("Layout56");
+    Layout57 = makeNamedBox<QHBoxLayout>("Layout57");
+    Layout55 = makeNamedBox<QVBoxLayout>("Layout55");
+    Layout56 = makeNamedBox<QVBoxLayout>("Layout56");
     placeBeside(TextLabel5, txtFN, Layout55, Layout56);
     placeBeside(TextLabel6, txtSN, Layout55, Layout56);
     placeBeside(TextLabel7, txtOccupation, Layout55, Layout56);
@@ -100,7 +72,7 @@ void frmPeople::createLayout()
     Layout57->addLayout(Layout56);
     frmPeopleLayout->addLayout(Layout57);
 
-    Layout67 = namedBox<QHBoxLayout>("Layout67");
+    Layout67 = makeNamedBox<QHBoxLayout>("Layout67");
     Layout67->addItem(new QSpacerItem(20, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
     Layout67->addWidget(btOk);
     Layout67->addWidget(btCancel);
