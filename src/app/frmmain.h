@@ -186,6 +186,11 @@ private:
     bool trackDecision = false;
     bool trackNotes = false;
     bool trackDue = false;
+    // Whether the editor holds the record at the current indices. After a rebuild it is blank
+    // while the indices may still name a record: an edit typed then must not replace text it
+    // never showed, so edits wait until an entry is selected again. A selection cleared by a
+    // click on empty space leaves the record shown, and edits still reach it.
+    bool editorShowsRecord = false;
     QString workingFileName;
     QProcess *notificationProcess = nullptr;
     QString transformOutput;

@@ -15,11 +15,7 @@
 
 Meeting *frmMain::editedMeeting() const
 {
-    // After a rebuild the editor is blank and nothing is selected, while the current indices
-    // may still name a record: an edit typed then must not replace text it never showed.
-    if (lvProblems->selectedItems().isEmpty())
-        return nullptr;
-    return meetings->value(currentMeeting);
+    return editorShowsRecord ? meetings->value(currentMeeting) : nullptr;
 }
 
 Problem *frmMain::editedProblem(const Meeting *meeting) const

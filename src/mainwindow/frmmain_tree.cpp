@@ -16,6 +16,7 @@
 
 void frmMain::clearGUI()
 {
+    editorShowsRecord = false;
     trackDecision = false;
     trackNotes = false;
     trackDue = false;
@@ -72,6 +73,7 @@ void frmMain::showInEditor(const QString &decision, const QString &notes, const 
     trackDue = false;
     dtDue->setDateTime(due);
     trackDue = true;
+    editorShowsRecord = true;
 
     btAddResp->setEnabled(true);
     btEditResp->setEnabled(false);
@@ -117,6 +119,7 @@ void frmMain::lvProblems_selectionChanged(QTreeWidgetItem *li)
 {
     if (!li)
         return;
+    editorShowsRecord = false; // until the entry's record is found and shown
     if (li->parent())
         showProblem(li);
     else
