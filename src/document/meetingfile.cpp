@@ -230,18 +230,29 @@ bool Scanner::skipPast(const char *terminator)
     return false;
 }
 
+// Follows quoted values: true while c belongs to one, its quotes included.
+static bool quoted(char c, char &quote)
+{
+    if (quote) {
+        if (c == quote)
+            quote = 0;
+        return true;
+    }
+    if (c != '"' && c != '\'')
+        return false;
+    quote = c;
+    return true;
+}
+
 bool Scanner::skipDoctype(QString &errorMessage)
 {
     char quote = 0;
     bool inSubset = false;
     for (; at < end; ++at) {
         const char c = *at;
-        if (quote) {
-            if (c == quote)
-                quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '[') {
+        if (quoted(c, quote))
+            continue;
+        if (c == '[') {
             inSubset = true;
         } else if (c == ']') {
             inSubset = false;
@@ -263,12 +274,9 @@ bool Scanner::scanStartTag(QString &errorMessage)
     char quote = 0;
     for (; at < end; ++at) {
         const char c = *at;
-        if (quote) {
-            if (c == quote)
-                quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '=') {
+        if (quoted(c, quote))
+            continue;
+        if (c == '=') {
             if (++attributes > maxAttributes) {
                 errorMessage = tr("an element has more than %1 attributes").arg(maxAttributes);
                 return false;

@@ -74,6 +74,8 @@ void frmMain::dtDue_valueChanged(const QDateTime &dt)
 // responsibles in problem mode; null when there is no such record.
 QList<Participant *> *frmMain::personList(Meeting *meeting) const
 {
+    if (!meeting)
+        return nullptr;
     if (currentProblem == -1)
         return meeting->participants;
     Problem *problem = editedProblem(meeting);
@@ -116,7 +118,7 @@ void frmMain::btAddResp_clicked()
     if (!acceptedWithName(dialog))
         return;
     Meeting *meeting = editedMeeting();
-    QList<Participant *> *persons = meeting ? personList(meeting) : nullptr;
+    QList<Participant *> *persons = personList(meeting);
     if (!persons) {
         trace(QStringLiteral("Error 100"));
         return;
@@ -133,7 +135,7 @@ void frmMain::btEditResp_clicked()
 {
     QTreeWidgetItem *row = lvResp->selectedItems().value(0);
     Meeting *meeting = editedMeeting();
-    QList<Participant *> *persons = meeting ? personList(meeting) : nullptr;
+    QList<Participant *> *persons = personList(meeting);
     if (!row || !persons) {
         trace(QStringLiteral("Is 0"));
         return;
@@ -165,7 +167,7 @@ void frmMain::btDeleteResp_clicked()
         return;
     }
     Meeting *meeting = editedMeeting();
-    QList<Participant *> *persons = meeting ? personList(meeting) : nullptr;
+    QList<Participant *> *persons = personList(meeting);
     if (!persons) {
         trace(QStringLiteral("Error 102"));
         return;
