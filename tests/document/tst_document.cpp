@@ -20,8 +20,7 @@ static Meeting *generated(quint32 seed, const QString &control)
         for (QString *field : fields) {
             for (int i = random.bounded(5) == 0 ? 0 : 1 + random.bounded(7); i > 0; --i)
                 *field += pieces.value(random.bounded(pieces.size() + 1), control);
-            // The parser drops whitespace-only text, so such a value reads back empty (see the
-            // reading rules); the round trip keeps to values with something in them.
+            // Whitespace-only text reads back empty (a reading rule), so such a value gets an "x".
             *field += QLatin1String(field->isEmpty() || !field->trimmed().isEmpty() ? "" : "x");
         }
     };

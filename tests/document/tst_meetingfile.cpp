@@ -8,26 +8,27 @@ class tst_MeetingFile : public QObject
 {
     Q_OBJECT
 
-    static QString text(std::u16string_view text) { return QStringView(text).toString(); }
+    using Case = std::pair<QStringView, QStringView>;
+    static QByteArray times(const char *piece, int n) { return QByteArray(piece).repeated(n); }
+    static QByteArray nested(int depth) { return times("<a>", depth) + 'x' + times("</a>", depth); }
 
 private slots:
     // Of C0 controls only tab, line feed, carriage return stay; U+FFFE, U+FFFF, lone surrogates go.
     void xmlSafe()
     {
-        QCOMPARE(MeetingFile::xmlSafe(text(u"Budget review")), text(u"Budget review"));
-        QCOMPARE(MeetingFile::xmlSafe(text(u"a\tb\nc\rd")), text(u"a\tb\nc\rd"));
-        QCOMPARE(MeetingFile::xmlSafe(text(u"a\u0001z")), text(u"az"));
-        QCOMPARE(MeetingFile::xmlSafe(text({u"a\u001Fb\0c", 5})), text(u"abc"));
-        QCOMPARE(MeetingFile::xmlSafe(text(u"x\uFFFEy\uFFFFz")), text(u"xyz"));
-        QCOMPARE(MeetingFile::xmlSafe(text(u"\xD83Dz")), text(u"z"));
-        QCOMPARE(MeetingFile::xmlSafe(text(u"a\xDE00")), text(u"a"));
-        QCOMPARE(MeetingFile::xmlSafe(text(u"\xDE00\xD83D")), text(u""));
-        QCOMPARE(MeetingFile::xmlSafe(text(u"ok \U0001F600")), text(u"ok \U0001F600"));
-        QCOMPARE(MeetingFile::xmlSafe(text(u"Выполнить")), text(u"Выполнить"));
+        for (auto [in, out] :
+             {Case(u"Budget review", u"Budget review"), Case(u"a\tb\nc\rd", u"a\tb\nc\rd"),
+              Case(u"a\u0001z", u"az"), Case({u"a\u001Fb\0c", 5}, u"abc"),
+              Case(u"x\uFFFEy\uFFFFz", u"xyz"), Case(u"\xD83Dz", u"z"), Case(u"a\xDE00", u"a"),
+              Case(u"\xDE00\xD83D", u""), Case(u"ok \U0001F600", u"ok \U0001F600"),
+              Case(u"Выполнить", u"Выполнить")})
+            QCOMPARE(MeetingFile::xmlSafe(in.toString()), out.toString());
     }
 
     // Writer-shaped trees come out as QDomDocument::toString(1) writes them, whatever the text.
-    void treeTextAsQDomWritesIt()
+    // The file adds header lines, Latin-1 bytes and references beyond, a final line feed, and
+    // reads back as is.
+    void treeTextAndFileContents()
     {
         for (const QString &text : QStringList {
                  "Budget review", "", "<b>&amp; \"quoted\" 'single' a > b", "]]> and ]> and ]]]>",
@@ -39,11 +40,6 @@ private slots:
             place.firstChild().setNodeValue(text);
             QCOMPARE(MeetingFile::treeText(document), document.toString(1));
         }
-    }
-
-    // Header lines, Latin-1 bytes and references beyond, a final line feed; it reads back as is.
-    void fileContents()
-    {
         const QString tree = "<a about=\"Café ÿ Дa 5€ 😀\">x Café ÿ Дa 5€ 😀</a>\n";
         const QByteArray contents = MeetingFile::fileContents(tree);
         QCOMPARE(contents,
@@ -65,9 +61,6 @@ private slots:
         const auto row = [](auto name, QByteArray in, QString text, const char *why = nullptr) {
             QTest::newRow(name) << in << text << QByteArray(why);
         };
-        const auto nested = [](int depth) {
-            return QByteArray("<a>").repeated(depth) + "x" + QByteArray("</a>").repeated(depth);
-        };
         const auto attributes = [](int count, const QByteArray &last = "") {
             QByteArray element = "<a";
             for (int i = 0; i < count; ++i)
@@ -81,8 +74,8 @@ private slots:
         QVERIFY(dir.isValid() && writeFile(dir.filePath("secret.txt"), "SECRET"));
         const QByteArray system
             = "<!DOCTYPE m [<!ENTITY s SYSTEM '" + dir.filePath("secret.txt").toUtf8() + "'>]>";
-        const QByteArray blowUp = "<!DOCTYPE a [<!ENTITY e '" + QByteArray(4000, 'x') + "'>]><a>"
-            + QByteArray("&e;").repeated(5000) + "</a>";
+        const QByteArray blowUp = "<!DOCTYPE a [<!ENTITY e '" + times("x", 4000) + "'>]><a>"
+            + times("&e;", 5000) + "</a>";
         const int maxDepth = MeetingFile::maxDepth, maxAttributes = MeetingFile::maxAttributes;
 
         row("nested at the limit", nested(maxDepth), "x");

@@ -1,9 +1,7 @@
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextEdit>
 #include <QTreeWidget>
 
-#include "app/frmmain.h"
 #include "support/dialogscript.h"
 #include "support/documents.h"
 #include "support/frmmaininspector.h"
@@ -31,11 +29,14 @@ class tst_Files : public QObject
         writeFile(path(subject.toLower() + ".xml"), meetingDocument(subject, problems));
         return path(subject.toLower() + ".xml");
     }
-    void open(const QStringList &files)
+    // Opens each file, answering Add when asked; `edited` marks each one changed since saved.
+    void open(const QStringList &files, bool edited = false)
     {
         for (const QString &file : files) {
-            DialogScript script({chooseFile(file), click("Add")}); // Add when asked
+            DialogScript script({chooseFile(file), click("Add")});
             window->fileOpen();
+            state().meetings()->last()->modified |= edited;
+            state().meetings()->last()->saved &= !edited;
         }
     }
     bool makeFolderOrPipe(const QString &name) const
@@ -106,9 +107,8 @@ private slots:
         second->participants->removeAt(0);
         QCOMPARE(meetingText(*meeting), before);
 
-        QTreeWidgetItem *entry = window->lvProblems->topLevelItem(0);
-        window->lvProblems->expandItem(entry);
-        window->lvProblems->setCurrentItem(entry->child(1));
+        window->lvProblems->expandItem(window->lvProblems->topLevelItem(0));
+        window->lvProblems->setCurrentItem(window->lvProblems->topLevelItem(0)->child(1));
         QCOMPARE(window->txtFull->toPlainText(), QStringLiteral("All about Hiring"));
         QVERIFY(fileName != "link.xml" || QFile::link(file, path(fileName)));
         meeting->fileName = fileName.isEmpty() ? "" : path(fileName);
@@ -128,11 +128,10 @@ private slots:
         QString error;
         QVERIFY(MeetingFile::parse(readFile(path(chosen)), parsed, error));
         const Meeting *copy = state().readXmlFile(parsed);
-        QCOMPARE(meetingText(*copy), meetingText(*meeting));
-        QStringList order;
+        QStringList texts {meetingText(*copy)}; // then the problems in their order
         for (const Problem *problem : std::as_const(*copy->problems))
-            order << problem->shortDescription;
-        QCOMPARE(order, QStringList({"Office", "Hiring", "Budget"}));
+            texts << problem->shortDescription;
+        QCOMPARE(texts, QStringList({meetingText(*meeting), "Office", "Hiring", "Budget"}));
     }
 
     void openWithMeetingsLoaded_data()
@@ -191,12 +190,9 @@ private slots:
     {
         QStringList dialogs {"Multiple data | You have more than one meeting defined.\n"
                              "All of them should be saved in separate file!"};
-        for (const QString &subject : QStringList {"Alpha", "Beta", "Gamma", "Delta"}) {
-            open({document(subject)});
-            state().meetings()->last()->modified = true;
-            state().meetings()->last()->saved = false;
+        for (const QString &subject : QStringList {"Alpha", "Beta", "Gamma", "Delta"})
             dialogs << "file dialog Save file | Choose file name for " + subject;
-        }
+        open({document("Alpha"), document("Beta"), document("Gamma"), document("Delta")}, true);
         const QString aNew = path("a-new.xml"), shared = path("shared.xml");
         DialogScript script({press(Qt::Key_Return), chooseFile(aNew), cancel(), acceptFile(shared),
                              acceptFile(shared), click("&Yes")});
@@ -224,15 +220,13 @@ private slots:
         QTest::newRow("target below a regular file") << "big.xml/new.xml";
         QTest::newRow("target is a fifo") << "pipe";
     }
-    // Root-proof failures: a file-size limit stands for a full disk, and the other targets
-    // cannot be written by anyone.
+    // Root-proof: a file-size limit stands for a full disk; no one can write the other targets.
     void saveFailuresKeepTheOldFile()
     {
         QFETCH(QString, target);
 
-        open({document("Big", QStringList(300, "Problem")), document("Other")});
-        state().meetings()->at(0)->modified = true;
-        state().meetings()->at(0)->saved = false;
+        open({document("Big", QStringList(300, "Problem"))}, true);
+        open({document("Other")});
         const QByteArray old = readFile(path("big.xml"));
         const QString file = path(target);
         QVERIFY(makeFolderOrPipe(target) && state().meetingFileContents(0).size() > 16384);

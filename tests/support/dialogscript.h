@@ -83,13 +83,12 @@ namespace Answers {
 inline DialogScript::Answer chooseFile(const QString &path)
 {
     return [path](QWidget *dialog) {
-        auto *files = qobject_cast<QFileDialog *>(dialog);
-        if (!files) {
+        if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
+            files->selectFile(path);
+            static_cast<QDialog *>(files)->done(QDialog::Accepted);
+        } else {
             dialog->close();
-            return;
         }
-        files->selectFile(path);
-        static_cast<QDialog *>(files)->done(QDialog::Accepted);
     };
 }
 
@@ -107,14 +106,7 @@ inline DialogScript::Answer acceptFile(const QString &path)
 inline DialogScript::Answer cancel()
 {
     return [](QWidget *dialog) {
-        if (auto *box = qobject_cast<QMessageBox *>(dialog); box && box->escapeButton()) {
-            box->escapeButton()->click();
-            return;
-        }
-        if (auto *modal = qobject_cast<QDialog *>(dialog))
-            modal->reject();
-        else
-            dialog->close();
+        dialog->close();
     };
 }
 
@@ -123,17 +115,11 @@ inline DialogScript::Answer click(const QString &text)
 {
     return [text](QWidget *dialog) {
         auto *box = qobject_cast<QMessageBox *>(dialog);
-        if (!box) {
-            dialog->close();
-            return;
+        for (QAbstractButton *button : box ? box->buttons() : QList<QAbstractButton *>()) {
+            if (button->text() == text)
+                return button->click();
         }
-        for (QAbstractButton *button : box->buttons()) {
-            if (button->text() == text) {
-                button->click();
-                return;
-            }
-        }
-        box->close();
+        dialog->close();
     };
 }
 
