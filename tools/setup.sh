@@ -24,7 +24,8 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+# Configure on the first run, and again whenever CMake arguments are given (say -DMOOTRAK_BENCH=ON).
+if [ ! -f "$build_dir/CMakeCache.txt" ] || [ $# -gt 0 ]; then
     cmake -S "$here" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 fi
 cmake --build "$build_dir" -j "$(nproc)"

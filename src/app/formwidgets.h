@@ -1,11 +1,15 @@
 #ifndef FORMWIDGETS_H
 #define FORMWIDGETS_H
 
+// Building blocks of every form: the main window (src/app), the wizard and the two dialogs
+// (src/wizard). Each widget and layout gets the object name its form gives it.
+
+#include <QBoxLayout>
+#include <QLabel>
 #include <QString>
 
 #include <utility>
 
-// Widgets and layouts of the forms, made with the object names the forms give them.
 template<typename Object, typename... Args>
 Object *makeNamed(const char *objectName, Args &&...args)
 {
@@ -21,6 +25,25 @@ template<typename Box> Box *makeNamedBox(const char *objectName)
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(6);
     return box;
+}
+
+// The layout that fills a form or page: margin 11 (or as given), spacing 6.
+template<typename Box> Box *makeOuterBox(const char *objectName, QWidget *owner, int margin = 11)
+{
+    auto *box = makeNamed<Box>(objectName, owner);
+    box->setContentsMargins(margin, margin, margin, margin);
+    box->setSpacing(6);
+    return box;
+}
+
+// An inner column of a label above the widget it names.
+inline QVBoxLayout *labelledColumn(const char *objectName, QLabel *label, QWidget *widget)
+{
+    auto *column = makeNamedBox<QVBoxLayout>(objectName);
+    label->setBuddy(widget);
+    column->addWidget(label);
+    column->addWidget(widget);
+    return column;
 }
 
 #endif // FORMWIDGETS_H

@@ -46,21 +46,14 @@ frmMain::~frmMain()
 
 void frmMain::createWidgets()
 {
-    qt_central_widget = new QWidget(this);
-    qt_central_widget->setObjectName(QStringLiteral("qt_central_widget"));
+    qt_central_widget = makeNamed<QWidget>("qt_central_widget", this);
     setCentralWidget(qt_central_widget);
+    frmMainLayout = makeOuterBox<QVBoxLayout>("frmMainLayout", qt_central_widget);
 
-    frmMainLayout = new QVBoxLayout(qt_central_widget);
-    frmMainLayout->setObjectName(QStringLiteral("frmMainLayout"));
-    frmMainLayout->setContentsMargins(11, 11, 11, 11);
-    frmMainLayout->setSpacing(6);
-
-    Splitter5 = new QSplitter(Qt::Horizontal, qt_central_widget);
-    Splitter5->setObjectName(QStringLiteral("Splitter5"));
+    Splitter5 = makeNamed<QSplitter>("Splitter5", Qt::Horizontal, qt_central_widget);
     frmMainLayout->addWidget(Splitter5);
 
-    lvProblems = new QTreeWidget(Splitter5);
-    lvProblems->setObjectName(QStringLiteral("lvProblems"));
+    lvProblems = makeNamed<QTreeWidget>("lvProblems", Splitter5);
     lvProblems->setColumnCount(1);
     lvProblems->setHeaderLabels({tr("Meetings")});
     lvProblems->setRootIsDecorated(true);
@@ -71,77 +64,74 @@ void frmMain::createWidgets()
 
 static QTextEdit *plainTextEdit(const char *objectName, QWidget *parent)
 {
-    auto *edit = new QTextEdit(parent);
-    edit->setObjectName(QString::fromLatin1(objectName));
+    auto *edit = makeNamed<QTextEdit>(objectName, parent);
     edit->setAcceptRichText(false);
     return edit;
 }
 
+// The right-hand panel: full description, decision with its date, persons, notes.
 void frmMain::createDetailEditor()
 {
-    Layout58 = new QWidget(Splitter5);
-    Layout58->setObjectName(QStringLiteral("Layout58"));
-    Layout58Layout = new QVBoxLayout(Layout58);
-    Layout58Layout->setObjectName(QStringLiteral("Layout58Layout"));
-    Layout58Layout->setContentsMargins(6, 6, 6, 6);
-    Layout58Layout->setSpacing(6);
+    Layout58 = makeNamed<QWidget>("Layout58", Splitter5);
+    Layout58Layout = makeOuterBox<QVBoxLayout>("Layout58Layout", Layout58, 6);
 
-    Layout49 = makeNamedBox<QVBoxLayout>("Layout49");
     TextLabel1 = makeNamed<QLabel>("TextLabel1", tr("Full description:"), Layout58);
     txtFull = plainTextEdit("txtFull", Layout58);
     txtFull->setReadOnly(true);
-    Layout49->addWidget(TextLabel1);
-    Layout49->addWidget(txtFull);
+    Layout49 = labelledColumn("Layout49", TextLabel1, txtFull);
     Layout58Layout->addLayout(Layout49);
 
-    Layout56 = makeNamedBox<QVBoxLayout>("Layout56");
+    Layout58Layout->addLayout(createDecisionGroup());
+    Layout58Layout->addLayout(createPersonsGroup());
+
+    TextLabel3_2 = makeNamed<QLabel>("TextLabel3_2", tr("Notes:"), Layout58);
+    txtNotes = plainTextEdit("txtNotes", Layout58);
+    Layout52 = labelledColumn("Layout52", TextLabel3_2, txtNotes);
+    Layout58Layout->addLayout(Layout52);
+}
+
+QVBoxLayout *frmMain::createDecisionGroup()
+{
     TextLabel3 = makeNamed<QLabel>("TextLabel3", tr("Decision:"), Layout58);
     txtDecision = plainTextEdit("txtDecision", Layout58);
-    Layout55 = makeNamedBox<QHBoxLayout>("Layout55");
+    Layout56 = labelledColumn("Layout56", TextLabel3, txtDecision);
+
     lblDue = makeNamed<QLabel>("lblDue", tr("Выполнить до:"), Layout58);
-    dtDue = new QDateTimeEdit(Layout58);
-    dtDue->setObjectName(QStringLiteral("dtDue"));
+    dtDue = makeNamed<QDateTimeEdit>("dtDue", Layout58);
     dtDue->setDisplayFormat(QStringLiteral("yyyy-MM-dd hh:mm:ss")); // documents keep seconds
     dtDue->setCalendarPopup(true);
+    Layout55 = makeNamedBox<QHBoxLayout>("Layout55");
     Layout55->addWidget(lblDue);
     Layout55->addWidget(dtDue);
     Layout55->addStretch();
-    Layout56->addWidget(TextLabel3);
-    Layout56->addWidget(txtDecision);
     Layout56->addLayout(Layout55);
-    Layout58Layout->addLayout(Layout56);
+    return Layout56;
+}
 
-    Layout9_2 = makeNamedBox<QHBoxLayout>("Layout9_2");
-    Layout8_2 = makeNamedBox<QVBoxLayout>("Layout8_2");
+QHBoxLayout *frmMain::createPersonsGroup()
+{
     lblResp = makeNamed<QLabel>("lblResp", tr("Responsibles:"), Layout58);
-    lvResp = new QTreeWidget(Layout58);
-    lvResp->setObjectName(QStringLiteral("lvResp"));
+    lvResp = makeNamed<QTreeWidget>("lvResp", Layout58);
     lvResp->setRootIsDecorated(false);
     lvResp->setHeaderLabels({tr("Name"), tr("Occupation"), tr("Phone"), tr("E-mail")});
     lvResp->headerItem()->setIcon(0, uic_load_pixmap_frmMain(QStringLiteral("kdmconfig.png")));
     lvResp->setItemDelegate(new ItemMarginDelegate(2, lvResp));
-    Layout8_2->addWidget(lblResp);
-    Layout8_2->addWidget(lvResp);
+    Layout8_2 = labelledColumn("Layout8_2", lblResp, lvResp);
 
-    Layout68 = makeNamedBox<QVBoxLayout>("Layout68");
     btAddResp = makeNamed<QPushButton>("btAddResp", tr("&Add"), Layout58);
     btEditResp = makeNamed<QPushButton>("btEditResp", tr("&Edit"), Layout58);
     btDeleteResp = makeNamed<QPushButton>("btDeleteResp", tr("&Delete"), Layout58);
+    Layout68 = makeNamedBox<QVBoxLayout>("Layout68");
     Layout68->addStretch();
     Layout68->addWidget(btAddResp);
     Layout68->addWidget(btEditResp);
     Layout68->addWidget(btDeleteResp);
     Layout68->addStretch();
+
+    Layout9_2 = makeNamedBox<QHBoxLayout>("Layout9_2");
     Layout9_2->addLayout(Layout8_2);
     Layout9_2->addLayout(Layout68);
-    Layout58Layout->addLayout(Layout9_2);
-
-    Layout52 = makeNamedBox<QVBoxLayout>("Layout52");
-    TextLabel3_2 = makeNamed<QLabel>("TextLabel3_2", tr("Notes:"), Layout58);
-    txtNotes = plainTextEdit("txtNotes", Layout58);
-    Layout52->addWidget(TextLabel3_2);
-    Layout52->addWidget(txtNotes);
-    Layout58Layout->addLayout(Layout52);
+    return Layout9_2;
 }
 
 QAction *frmMain::makeAction(const char *objectName, const QString &text, const QString &menuText,
@@ -239,10 +229,8 @@ void frmMain::connectSignals()
     connect(dtDue, &QDateTimeEdit::dateTimeChanged, this, &frmMain::dtDue_valueChanged);
     connect(txtNotes, &QTextEdit::textChanged, this, &frmMain::txtNotes_textChanged);
     connect(lvProblems, &QTreeWidget::itemExpanded, this, &frmMain::lvProblems_expanded);
-    connect(lvResp, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem *item) { lvResp_doubleClicked(item); });
-    connect(lvResp, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem *item) { lvResp_clicked(item); });
+    connect(lvResp, &QTreeWidget::itemDoubleClicked, this, &frmMain::lvResp_doubleClicked);
+    connect(lvResp, &QTreeWidget::itemClicked, this, &frmMain::lvResp_clicked);
     lvProblems->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(lvProblems, &QTreeWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         QTreeWidgetItem *item = lvProblems->itemAt(pos);
@@ -250,8 +238,7 @@ void frmMain::connectSignals()
                                       item ? 0 : -1);
     });
     lvProblems->setMouseTracking(true);
-    connect(lvProblems, &QTreeWidget::itemEntered, this,
-            [this](QTreeWidgetItem *item) { lvProblems_onItem(item); });
+    connect(lvProblems, &QTreeWidget::itemEntered, this, &frmMain::lvProblems_onItem);
     connect(lvProblems, &QTreeWidget::viewportEntered, this, &frmMain::lvProblems_onViewport);
 }
 

@@ -14,8 +14,6 @@
 
 #include "model/meeting.h"
 
-#include <functional>
-
 class QAction;
 class QDateTimeEdit;
 class QHBoxLayout;
@@ -160,19 +158,27 @@ private:
     Meeting *editedMeeting() const;
     Problem *editedProblem(const Meeting *meeting) const;
     QList<Participant *> *personList(Meeting *meeting) const;
-    void writeBack(bool tracked, const std::function<void(Meeting *)> &toMeeting,
-                   const std::function<void(Problem *)> &toProblem);
+    // Where an edit of a tracked widget goes: the meeting, and in problem mode its problem.
+    struct EditTarget
+    {
+        Meeting *meeting = nullptr; // null: the change is not an edit of a record
+        Problem *problem = nullptr; // null in meeting mode
+    };
+    EditTarget editTarget(bool tracked) const;
 
     // Open and save.
     QString askOpenFileName();
     void openFile(const QString &fileName);
     QString askSaveFileName(const QString &caption, const QString &startName);
-    int askAddOrReplace();
+    enum class AddOrReplace { Add, Replace, Cancel }; // in the order of the question's buttons
+    AddOrReplace askAddOrReplace();
     void startNewMeetingsList();
     bool writeMeeting(int index, const QString &fileName);
 
     void createWidgets();
     void createDetailEditor();
+    QVBoxLayout *createDecisionGroup();
+    QHBoxLayout *createPersonsGroup();
     void createActions();
     QAction *makeAction(const char *objectName, const QString &text, const QString &menuText,
                         const QKeySequence &shortcut, const char *iconName = nullptr);

@@ -1,26 +1,35 @@
 #include "app/frmmain.h"
 
 #include "app/trace.h"
+#include "document/meetingfile.h"
+#include "document/textfields.h"
 #include "model/recordstore.h"
 
-// Element names match without regard to case: the name in upper case against the expected
-// upper-case name. ASCII names, which every real document has, take the cheap road.
-static bool nameMatches(const QString &name, QLatin1String upperName)
+using namespace MeetingFile;
+
+// Element names match without regard to case: the name in upper case against the tag in upper
+// case. ASCII names, which every real document has, take the cheap road.
+static char16_t asciiUpper(char16_t c)
+{
+    return c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c;
+}
+
+static bool nameMatches(const QString &name, QLatin1String tag)
 {
     bool ascii = true;
-    bool equal = name.size() == upperName.size();
+    bool equal = name.size() == tag.size();
     for (qsizetype i = 0; i < name.size(); ++i) {
         const char16_t c = name.at(i).unicode();
         if (c >= 0x80) {
             ascii = false;
             break;
         }
-        if (equal && (c >= 'a' && c <= 'z' ? c - 32 : c) != char16_t(upperName.at(i).unicode()))
+        if (equal && asciiUpper(c) != asciiUpper(tag.at(i).unicode()))
             equal = false;
     }
     if (ascii)
         return equal;
-    return name.toUpper() == upperName; // a few letters change length in upper case
+    return name.toUpper() == QString(tag).toUpper(); // a few letters change length in upper case
 }
 
 // The value of a field element is the value of its first child; none gives an empty value.
@@ -32,8 +41,22 @@ static QString fieldValue(const QDomNode &node)
 
 static QDateTime dateAttribute(const QDomNode &node)
 {
-    const QString text = node.toElement().attribute(QStringLiteral("date"));
+    const QString text = node.toElement().attribute(Attribute::date);
     return text.isEmpty() ? QDateTime() : QDateTime::fromString(text, Qt::TextDate);
+}
+
+// Sets the member that the element named `name` holds; false when no field has that name.
+template<typename Record, std::size_t N>
+static bool readTextField(const QDomNode &element, const QString &name,
+                          const TextField<Record> (&fields)[N], Record *record)
+{
+    for (const TextField<Record> &field : fields) {
+        if (nameMatches(name, field.tag)) {
+            record->*field.member = fieldValue(element);
+            return true;
+        }
+    }
+    return false;
 }
 
 Meeting *frmMain::readXmlFile(QDomDocument domTree)
@@ -42,7 +65,7 @@ Meeting *frmMain::readXmlFile(QDomDocument domTree)
     QDomElement root = domTree.documentElement();
     trace(root.tagName());
 
-    const QDomAttr about = root.attributeNode(QStringLiteral("about"));
+    const QDomAttr about = root.attributeNode(Attribute::about);
     if (!about.isNull()) {
         meeting->subject = about.value();
         setWindowTitle(QLatin1String("::") + meeting->subject + QLatin1String("::"));
@@ -57,13 +80,13 @@ Meeting *frmMain::readXmlFile(QDomDocument domTree)
                     << QString::number(i) + QLatin1String("  ") + QString::number(number);
         };
         step(1);
-        if (nameMatches(name, QLatin1String("HEADER")))
+        if (nameMatches(name, Tag::header))
             readHeader(child, meeting);
         step(2);
-        if (nameMatches(name, QLatin1String("PARTICIPANTS")))
-            meeting->participants = readParticipants(child, QStringLiteral("PARTICIPANT"));
+        if (nameMatches(name, Tag::participants))
+            meeting->participants = readParticipants(child, Tag::participant);
         step(3);
-        if (nameMatches(name, QLatin1String("PROBLEMS")))
+        if (nameMatches(name, Tag::problems))
             readProblems(child, meeting);
         step(4);
     }
@@ -73,28 +96,19 @@ Meeting *frmMain::readXmlFile(QDomDocument domTree)
 
 void frmMain::readHeader(QDomNode parent, Meeting *meeting)
 {
-    if (!nameMatches(parent.nodeName(), QLatin1String("HEADER")))
+    if (!nameMatches(parent.nodeName(), Tag::header))
         return;
     meeting->date = dateAttribute(parent);
-    for (QDomNode child = parent.firstChild(); !child.isNull(); child = child.nextSibling()) {
-        const QString name = child.nodeName();
-        if (nameMatches(name, QLatin1String("PLACE")))
-            meeting->place = fieldValue(child);
-        else if (nameMatches(name, QLatin1String("DECISION")))
-            meeting->decisionText = fieldValue(child);
-        else if (nameMatches(name, QLatin1String("NOTES")))
-            meeting->notes = fieldValue(child);
-    }
+    for (QDomNode child = parent.firstChild(); !child.isNull(); child = child.nextSibling())
+        readTextField(child, child.nodeName(), headerFields, meeting);
 }
 
 QList<Participant *> *frmMain::readParticipants(QDomNode parent, QString nodeName)
 {
     auto *persons = RecordStore::make<QList<Participant *>>();
-    const QString itemName = nodeName.toUpper();
-    const QByteArray itemLatin1 = itemName.toLatin1();
-    const QLatin1String expected(itemLatin1);
+    const QByteArray itemName = nodeName.toLatin1();
     for (QDomNode child = parent.firstChild(); !child.isNull(); child = child.nextSibling()) {
-        if (nameMatches(child.nodeName(), expected))
+        if (nameMatches(child.nodeName(), QLatin1String(itemName)))
             persons->append(readParticipant(child));
     }
     return persons;
@@ -103,22 +117,10 @@ QList<Participant *> *frmMain::readParticipants(QDomNode parent, QString nodeNam
 Participant *frmMain::readParticipant(QDomNode parent)
 {
     auto *person = RecordStore::make<Participant>();
-    const QString empty = QLatin1String("");
-    person->firstName = person->secondName = person->occupation = empty;
-    person->email = person->phone = empty;
-    for (QDomNode child = parent.firstChild(); !child.isNull(); child = child.nextSibling()) {
-        const QString name = child.nodeName();
-        if (nameMatches(name, QLatin1String("FIRST_NAME")))
-            person->firstName = fieldValue(child);
-        else if (nameMatches(name, QLatin1String("SECOND_NAME")))
-            person->secondName = fieldValue(child);
-        else if (nameMatches(name, QLatin1String("OCCUPATION")))
-            person->occupation = fieldValue(child);
-        else if (nameMatches(name, QLatin1String("EMAIL")))
-            person->email = fieldValue(child);
-        else if (nameMatches(name, QLatin1String("PHONE")))
-            person->phone = fieldValue(child);
-    }
+    for (const auto &field : personFields)
+        person->*field.member = QLatin1String("");
+    for (QDomNode child = parent.firstChild(); !child.isNull(); child = child.nextSibling())
+        readTextField(child, child.nodeName(), personFields, person);
     return person;
 }
 
@@ -131,38 +133,25 @@ void frmMain::readProblems(QDomNode parent, Meeting *meeting)
     meeting->problems = problems;
 }
 
+// The due date is the document's, null without a decision element: never the moment of reading.
 Problem *frmMain::getProblem(QDomNode node)
 {
     const QString empty = QLatin1String("");
-    QString shortDescription = empty;
-    QString fullDescription = empty;
-    QString notes = empty;
-    QString decisionText = empty;
-    QDateTime due;
-    QList<Participant *> *responsibles = nullptr;
+    auto *decision = RecordStore::make<Decision>(empty, QDateTime());
+    auto *problem = RecordStore::make<Problem>(empty, empty, decision, nullptr);
+    problem->notes = empty;
     for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
         const QString name = child.nodeName();
-        if (nameMatches(name, QLatin1String("SHORT"))) {
-            shortDescription = fieldValue(child);
-        } else if (nameMatches(name, QLatin1String("FULL"))) {
-            fullDescription = fieldValue(child);
-        } else if (nameMatches(name, QLatin1String("NOTES"))) {
-            notes = fieldValue(child);
-        } else if (nameMatches(name, QLatin1String("DECISION"))) {
-            decisionText = fieldValue(child);
-            due = dateAttribute(child);
-        } else if (nameMatches(name, QLatin1String("RESPONSIBLES"))) {
-            responsibles = readParticipants(child, QStringLiteral("RESPONSIBLE"));
+        if (readTextField(child, name, problemFields, problem))
+            continue;
+        if (nameMatches(name, Tag::decision)) {
+            decision->text = fieldValue(child);
+            decision->due = dateAttribute(child);
+        } else if (nameMatches(name, Tag::responsibles)) {
+            problem->responsibles = readParticipants(child, Tag::responsible);
         }
     }
-
-    // The due date is the document's, null without a decision element: never the moment of
-    // reading.
-    auto *decision = RecordStore::make<Decision>(decisionText, due);
-    if (!responsibles)
-        responsibles = RecordStore::make<QList<Participant *>>();
-    auto *problem
-        = RecordStore::make<Problem>(shortDescription, fullDescription, decision, responsibles);
-    problem->notes = notes;
+    if (!problem->responsibles)
+        problem->responsibles = RecordStore::make<QList<Participant *>>();
     return problem;
 }

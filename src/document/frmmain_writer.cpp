@@ -1,6 +1,9 @@
 #include "app/frmmain.h"
 
 #include "document/meetingfile.h"
+#include "document/textfields.h"
+
+using namespace MeetingFile;
 
 // Null or invalid dates occur only where a document left them out; they are written empty,
 // which reads back as null.
@@ -13,21 +16,19 @@ QString frmMain::buildXmlString(int index)
 {
     const Meeting *meeting = meetings->at(index);
     QDomDocument document;
-    QDomElement root = document.createElement(QStringLiteral("meeting"));
+    QDomElement root = document.createElement(Tag::meeting);
     document.appendChild(root);
-    addAttr(&root, QStringLiteral("about"), meeting->subject);
+    addAttr(&root, Attribute::about, meeting->subject);
 
-    QDomElement header = document.createElement(QStringLiteral("header"));
+    QDomElement header = document.createElement(Tag::header);
     root.appendChild(header);
-    addAttr(&header, QStringLiteral("date"), textDate(meeting->date));
-    addNode(&header, QStringLiteral("place"), meeting->place);
-    addNode(&header, QStringLiteral("decision"), meeting->decisionText);
-    addNode(&header, QStringLiteral("notes"), meeting->notes);
+    addAttr(&header, Attribute::date, textDate(meeting->date));
+    for (const auto &field : headerFields)
+        addNode(&header, field.tag, meeting->*field.member);
 
-    addNodeParticipant(&root, QStringLiteral("participants"), QStringLiteral("participant"),
-                       meeting->participants);
-    addNodeProblem(&root, QStringLiteral("problems"), QStringLiteral("problem"), meeting->problems);
-    return MeetingFile::treeText(document);
+    addNodeParticipant(&root, Tag::participants, Tag::participant, meeting->participants);
+    addNodeProblem(&root, Tag::problems, Tag::problem, meeting->problems);
+    return treeText(document);
 }
 
 // The text node is made also for an empty text, so the element is written with empty content.
@@ -36,14 +37,14 @@ void frmMain::addNode(QDomElement *parent, QString element, QString text)
     QDomDocument document = parent->ownerDocument();
     QDomElement node = document.createElement(element);
     parent->appendChild(node);
-    node.appendChild(document.createTextNode(MeetingFile::xmlSafe(text)));
+    node.appendChild(document.createTextNode(xmlSafe(text)));
 }
 
 void frmMain::addAttr(QDomElement *parent, QString element, QString text)
 {
     QDomAttr attribute = parent->ownerDocument().createAttribute(element);
     parent->setAttributeNode(attribute);
-    attribute.setValue(MeetingFile::xmlSafe(text));
+    attribute.setValue(xmlSafe(text));
 }
 
 // A list element, with the number of its items as its count, appended to the parent.
@@ -51,7 +52,7 @@ QDomElement frmMain::addListNode(QDomElement *parent, const QString &group, qsiz
 {
     QDomElement list = parent->ownerDocument().createElement(group);
     parent->appendChild(list);
-    addAttr(&list, QStringLiteral("count"), QString::number(count));
+    addAttr(&list, Attribute::count, QString::number(count));
     return list;
 }
 
@@ -63,11 +64,8 @@ void frmMain::addNodeParticipant(QDomElement *parent, QString group, QString ele
     for (const Participant *person : std::as_const(*parts)) {
         QDomElement item = document.createElement(element);
         list.appendChild(item);
-        addNode(&item, QStringLiteral("first_name"), person->firstName);
-        addNode(&item, QStringLiteral("second_name"), person->secondName);
-        addNode(&item, QStringLiteral("occupation"), person->occupation);
-        addNode(&item, QStringLiteral("email"), person->email);
-        addNode(&item, QStringLiteral("phone"), person->phone);
+        for (const auto &field : personFields)
+            addNode(&item, field.tag, person->*field.member);
     }
 }
 
@@ -79,17 +77,14 @@ void frmMain::addNodeProblem(QDomElement *parent, QString group, QString element
     for (const Problem *problem : std::as_const(*problems)) {
         QDomElement item = document.createElement(element);
         list.appendChild(item);
-        addNode(&item, QStringLiteral("short"), problem->shortDescription);
-        addNode(&item, QStringLiteral("full"), problem->fullDescription);
-        addNode(&item, QStringLiteral("notes"), problem->notes);
+        for (const auto &field : problemFields)
+            addNode(&item, field.tag, problem->*field.member);
 
-        QDomElement decision = document.createElement(QStringLiteral("decision"));
+        QDomElement decision = document.createElement(Tag::decision);
         item.appendChild(decision);
-        decision.appendChild(
-            document.createTextNode(MeetingFile::xmlSafe(problem->decision->text)));
-        addAttr(&decision, QStringLiteral("date"), textDate(problem->decision->due));
+        decision.appendChild(document.createTextNode(xmlSafe(problem->decision->text)));
+        addAttr(&decision, Attribute::date, textDate(problem->decision->due));
 
-        addNodeParticipant(&item, QStringLiteral("responsibles"), QStringLiteral("responsible"),
-                           problem->responsibles);
+        addNodeParticipant(&item, Tag::responsibles, Tag::responsible, problem->responsibles);
     }
 }

@@ -16,42 +16,32 @@ static bool isXmlChar(char32_t c)
     return c != 0xFFFE && c != 0xFFFF;
 }
 
-static bool needsCleaning(const QString &text)
+// One pass; the text is copied only from the first character that has to go.
+QString xmlSafe(const QString &text)
 {
     const QChar *chars = text.constData();
     const qsizetype size = text.size();
+    QString cleaned;
+    bool dropped = false;
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = chars[i].unicode();
-        if (c >= 0x20 && c < 0xD800)
-            continue;
+        qsizetype length = 1;
         if (QChar::isHighSurrogate(c) && i + 1 < size
             && QChar::isLowSurrogate(chars[i + 1].unicode())) {
-            ++i;
+            length = 2;
+        } else if (!isXmlChar(c)) {
+            if (!dropped) {
+                cleaned.reserve(size);
+                cleaned.append(chars, i);
+                dropped = true;
+            }
             continue;
         }
-        if (!isXmlChar(c))
-            return true;
+        if (dropped)
+            cleaned.append(chars + i, length);
+        i += length - 1;
     }
-    return false;
-}
-
-QString xmlSafe(const QString &text)
-{
-    if (!needsCleaning(text))
-        return text;
-    QString cleaned;
-    cleaned.reserve(text.size());
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate()) {
-            cleaned.append(c).append(text.at(++i));
-            continue;
-        }
-        if (isXmlChar(c.unicode()))
-            cleaned.append(c);
-    }
-    return cleaned;
+    return dropped ? cleaned : text;
 }
 
 // Every character of the tree is one Latin-1 byte or a character reference, so the bytes agree
@@ -186,15 +176,12 @@ QByteArray fileContents(const QString &tree)
     return contents;
 }
 
-static QString tr(const char *text)
-{
-    return QCoreApplication::translate("MeetingFile", text);
-}
-
 // One cheap pass over the bytes that measures nesting and attributes the way the parser will
 // see them. It only needs to be exact for well-formed documents: the parser judges the rest.
 class Scanner
 {
+    Q_DECLARE_TR_FUNCTIONS(MeetingFile)
+
 public:
     explicit Scanner(const QByteArray &contents)
         : at(contents.constData())
@@ -339,7 +326,7 @@ bool parse(const QByteArray &contents, QDomDocument &document, QString &errorMes
     QString message;
     if (document.setContent(&reader, false, &message, &line, &column))
         return true;
-    errorMessage = tr("%1 (line %2, column %3)").arg(message).arg(line).arg(column);
+    errorMessage = Scanner::tr("%1 (line %2, column %3)").arg(message).arg(line).arg(column);
     return false;
 }
 

@@ -3,10 +3,40 @@
 
 #include <QByteArray>
 #include <QDomDocument>
+#include <QLatin1String>
 #include <QString>
 
 // The bytes of a meeting document on disk, free of widgets and records.
 namespace MeetingFile {
+
+// The document's vocabulary, spelled as the writer writes it. The reader matches element names
+// without regard to case and attribute names exactly.
+namespace Tag {
+inline constexpr QLatin1String meeting {"meeting"};
+inline constexpr QLatin1String header {"header"};
+inline constexpr QLatin1String place {"place"};
+inline constexpr QLatin1String decision {"decision"};
+inline constexpr QLatin1String notes {"notes"};
+inline constexpr QLatin1String participants {"participants"};
+inline constexpr QLatin1String participant {"participant"};
+inline constexpr QLatin1String firstName {"first_name"};
+inline constexpr QLatin1String secondName {"second_name"};
+inline constexpr QLatin1String occupation {"occupation"};
+inline constexpr QLatin1String email {"email"};
+inline constexpr QLatin1String phone {"phone"};
+inline constexpr QLatin1String problems {"problems"};
+inline constexpr QLatin1String problem {"problem"};
+inline constexpr QLatin1String shortDescription {"short"};
+inline constexpr QLatin1String fullDescription {"full"};
+inline constexpr QLatin1String responsibles {"responsibles"};
+inline constexpr QLatin1String responsible {"responsible"};
+} // namespace Tag
+
+namespace Attribute {
+inline constexpr QLatin1String about {"about"}; // the meeting's subject, on the root
+inline constexpr QLatin1String date {"date"}; // on the header and on a problem's decision
+inline constexpr QLatin1String count {"count"}; // on the three lists; never read
+} // namespace Attribute
 
 // The most a meeting document ever needs is about ten levels and one attribute per element;
 // anything far beyond that is refused before a DOM is built.

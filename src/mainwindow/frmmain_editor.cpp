@@ -11,8 +11,6 @@
 #include "model/recordstore.h"
 #include "wizard/frmpeople.h"
 
-#include <functional>
-
 Meeting *frmMain::editedMeeting() const
 {
     return editorShowsRecord ? meetings->value(currentMeeting) : nullptr;
@@ -29,45 +27,47 @@ static void markModified(Meeting *meeting)
     meeting->saved = false;
 }
 
-// Sends one edit to the record the editor shows, the meeting in meeting mode and the problem in
-// problem mode, and marks the meeting. An untracked change is the editor being filled.
-void frmMain::writeBack(bool tracked, const std::function<void(Meeting *)> &toMeeting,
-                        const std::function<void(Problem *)> &toProblem)
+// An untracked change is the editor being filled, not an edit.
+frmMain::EditTarget frmMain::editTarget(bool tracked) const
 {
     Meeting *meeting = tracked ? editedMeeting() : nullptr;
     if (!meeting)
-        return;
-    if (currentProblem == -1) {
-        toMeeting(meeting);
-    } else if (Problem *problem = editedProblem(meeting)) {
-        toProblem(problem);
-    } else {
-        return;
-    }
-    markModified(meeting);
+        return {};
+    if (currentProblem == -1)
+        return {meeting, nullptr};
+    Problem *problem = editedProblem(meeting);
+    return problem ? EditTarget {meeting, problem} : EditTarget {};
 }
 
 void frmMain::txtDecision_textChanged()
 {
-    writeBack(
-        trackDecision,
-        [this](Meeting *meeting) { meeting->decisionText = txtDecision->toPlainText(); },
-        [this](Problem *problem) { problem->decision->text = txtDecision->toPlainText(); });
+    const EditTarget target = editTarget(trackDecision);
+    if (!target.meeting)
+        return;
+    QString &text = target.problem ? target.problem->decision->text : target.meeting->decisionText;
+    text = txtDecision->toPlainText();
+    markModified(target.meeting);
 }
 
 void frmMain::txtNotes_textChanged()
 {
-    writeBack(
-        trackNotes, [this](Meeting *meeting) { meeting->notes = txtNotes->toPlainText(); },
-        [this](Problem *problem) { problem->notes = txtNotes->toPlainText(); });
+    const EditTarget target = editTarget(trackNotes);
+    if (!target.meeting)
+        return;
+    QString &notes = target.problem ? target.problem->notes : target.meeting->notes;
+    notes = txtNotes->toPlainText();
+    markModified(target.meeting);
 }
 
 // Marks the meeting also when the value was already the same.
 void frmMain::dtDue_valueChanged(const QDateTime &dt)
 {
-    writeBack(
-        trackDue, [&dt](Meeting *meeting) { meeting->date = dt; },
-        [&dt](Problem *problem) { problem->decision->due = dt; });
+    const EditTarget target = editTarget(trackDue);
+    if (!target.meeting)
+        return;
+    QDateTime &date = target.problem ? target.problem->decision->due : target.meeting->date;
+    date = dt;
+    markModified(target.meeting);
 }
 
 // The list that lvResp shows: the meeting's participants in meeting mode, the problem's
@@ -113,7 +113,7 @@ void frmMain::btAddResp_clicked()
     else
         trace(QLatin1String("Problem N: ") + QString::number(currentProblem));
 
-    frmPeople dialog;
+    frmPeople dialog(this);
     dialog.setWindowTitle(tr("Adding new person"));
     if (!acceptedWithName(dialog))
         return;
@@ -145,7 +145,7 @@ void frmMain::btEditResp_clicked()
         trace(QStringLiteral("p=0"));
         return;
     }
-    frmPeople dialog;
+    frmPeople dialog(this);
     dialog.editFN(person->firstName);
     dialog.editSN(person->secondName);
     dialog.editOccupation(person->occupation);

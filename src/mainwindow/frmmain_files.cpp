@@ -34,8 +34,7 @@ QString frmMain::askSaveFileName(const QString &caption, const QString &startNam
     return dialog.selectedFiles().value(0);
 }
 
-// 0 Add, 1 Replace, 2 Cancel.
-int frmMain::askAddOrReplace()
+frmMain::AddOrReplace frmMain::askAddOrReplace()
 {
     QMessageBox box(QMessageBox::Information, tr("Add or Replace previous meetimg"),
                     tr("Replace or Add to previous meeting"), QMessageBox::NoButton);
@@ -46,8 +45,8 @@ int frmMain::askAddOrReplace()
     box.setEscapeButton(cancel);
     box.exec();
     if (box.clickedButton() == add)
-        return 0;
-    return box.clickedButton() == replace ? 1 : 2;
+        return AddOrReplace::Add;
+    return box.clickedButton() == replace ? AddOrReplace::Replace : AddOrReplace::Cancel;
 }
 
 // The old list goes; its meetings stay alive in the record store.
@@ -103,10 +102,10 @@ void frmMain::openFile(const QString &fileName)
     }
 
     if (!meetings->isEmpty()) {
-        const int answer = askAddOrReplace();
-        if (answer == 2)
+        const AddOrReplace answer = askAddOrReplace();
+        if (answer == AddOrReplace::Cancel)
             return;
-        if (answer == 1)
+        if (answer == AddOrReplace::Replace)
             startNewMeetingsList();
     }
     Meeting *meeting = readXmlFile(document);

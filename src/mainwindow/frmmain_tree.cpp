@@ -202,7 +202,9 @@ static void reorderQuickly(QList<Problem *> &problems, const QStringList &texts)
     problems = reordered;
 }
 
-// Brings the problem list into the order of the entries.
+// Brings the problem list into the order of the entries. With debug output on, the literal
+// search runs so that every comparison can be traced; it is quadratic in the number of problems
+// on purpose. With it off, the same order comes from the linear road.
 void frmMain::lvProblems_expanded(QTreeWidgetItem *li)
 {
     const Meeting *meeting = meetings->value(lvProblems->indexOfTopLevelItem(li));

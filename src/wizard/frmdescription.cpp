@@ -28,13 +28,11 @@ void frmDescription::createWidgets()
     TextLabel4 = makeNamed<QLabel>("TextLabel4", tr("Short description:"), this);
     TextLabel5 = makeNamed<QLabel>("TextLabel5", tr("Full description:"), this);
 
-    txtShort = new QLineEdit(this);
-    txtShort->setObjectName(QStringLiteral("txtShort"));
+    txtShort = makeNamed<QLineEdit>("txtShort", this);
     txtShort->setMaxLength(30);
 
     // Descriptions are stored as plain text: pasted formatting must not slip in.
-    txtFull = new QTextEdit(this);
-    txtFull->setObjectName(QStringLiteral("txtFull"));
+    txtFull = makeNamed<QTextEdit>("txtFull", this);
     txtFull->setAcceptRichText(false);
 
     btOKDescription = makeNamed<QPushButton>("btOKDescription", tr("&OK"), this);
@@ -45,10 +43,7 @@ void frmDescription::createWidgets()
 
 void frmDescription::createLayout()
 {
-    frmDescriptionLayout = new QVBoxLayout(this);
-    frmDescriptionLayout->setObjectName(QStringLiteral("frmDescriptionLayout"));
-    frmDescriptionLayout->setContentsMargins(11, 11, 11, 11);
-    frmDescriptionLayout->setSpacing(6);
+    frmDescriptionLayout = makeOuterBox<QVBoxLayout>("frmDescriptionLayout", this);
 
     Layout29 = makeNamedBox<QVBoxLayout>("Layout29");
     Layout29->addLayout(createFieldsRow());

@@ -55,10 +55,7 @@ static void placeBeside(QLabel *label, QLineEdit *edit, QVBoxLayout *labels, QVB
 
 void frmPeople::createLayout()
 {
-    frmPeopleLayout = new QVBoxLayout(this);
-    frmPeopleLayout->setObjectName(QStringLiteral("frmPeopleLayout"));
-    frmPeopleLayout->setContentsMargins(11, 11, 11, 11);
-    frmPeopleLayout->setSpacing(6);
+    frmPeopleLayout = makeOuterBox<QVBoxLayout>("frmPeopleLayout", this);
 
     Layout57 = makeNamedBox<QHBoxLayout>("Layout57");
     Layout55 = makeNamedBox<QVBoxLayout>("Layout55");
