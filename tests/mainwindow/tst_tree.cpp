@@ -10,7 +10,6 @@
 #include <QTreeWidget>
 
 #include "support/frmmaininspector.h"
-#include "support/meetingtext.h"
 #include "support/records.h"
 
 class tst_Tree : public QObject
@@ -23,21 +22,54 @@ private slots:
     void openingReordersToTheEntries();
     void selectingAnEntry_data();
     void selectingAnEntry();
+    void contextMenu_data();
+    void contextMenu();
+    void toolTipFollowsTheMouse();
+    void editsWaitForASelectionAfterARebuild();
+    void clickOnEmptySpaceKeepsTheRecordShown();
 };
 
+// A shown window with the meetings "First" (problem Office) and "Second" (problems Budget,
+// Hiring), the tree built as New and Open build it.
+static void showTwoMeetings(frmMain &window)
+{
+    frmMainInspector state(window);
+    state.meetings()->append(makeMeeting("First", {"Office"}));
+    state.meetings()->append(makeMeeting("Second", {"Budget", "Hiring"}));
+    state.rebuildTree();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+}
+
+// Opens the meeting "Second" and selects it, or its first problem entry (Budget).
+static void selectSecond(frmMain &window, bool problem)
+{
+    QTreeWidgetItem *entry = window.lvProblems->topLevelItem(1);
+    window.lvProblems->expandItem(entry);
+    window.lvProblems->setCurrentItem(problem ? entry->child(0) : entry);
+}
+
 static QStringList debugTexts; // the traces of an opening; a message handler cannot capture
+
+static QStringList fullDescriptions(const QList<Problem *> &problems)
+{
+    QStringList texts;
+    for (const Problem *problem : problems)
+        texts << problem->fullDescription;
+    return texts;
+}
 
 void tst_Tree::openingReordersToTheEntries_data()
 {
     using L = QStringList;
     QTest::addColumn<L>("problems");
-    QTest::addColumn<L>("entries"); // texts given to the entries after the build
+    QTest::addColumn<L>("entries"); // texts given to the entries after the build; none: as built
     QTest::addColumn<L>("stray"); // problems added after the tree was built
     QTest::addColumn<L>("order"); // empty: only the traced and the quiet road are compared
-    QTest::addColumn<QString>("traces"); // empty: not compared
+    QTest::addColumn<L>("traces"); // empty: not compared
 
-    const auto row = [](const char *tag, L problems, L stray, L order, const char *traces = "") {
-        QTest::newRow(tag) << problems << L() << stray << order << QString(traces);
+    const auto row = [](const char *tag, L problems, L stray, L order, L traces = {}) {
+        QTest::newRow(tag) << problems << L() << stray << order << traces;
     };
     row("Budget, Hiring, Office", {"Budget", "Hiring", "Office"}, {},
         {"Office #2", "Hiring #1", "Budget #0"});
@@ -46,7 +78,8 @@ void tst_Tree::openingReordersToTheEntries_data()
     row("unmatched problems go in front", {"A", "B"}, {"C"}, {"C #0", "B #1", "A #0"});
     row("case matters", {"a", "A"}, {"b"}, {"b #0", "A #1", "a #0"});
     row("the literal road's traces", {"A", "B"}, {}, {"B #1", "A #0"},
-        "Step 0,B<>A,B<>B,\tAre equals!,0-1,Step 1,A<>A,\tAre equals!,1-0");
+        {"Step 0", "B<>A", "B<>B", "\tAre equals!", "0-1", "Step 1", "A<>A", "\tAre equals!",
+         "1-0"});
     // Few letters, so that duplicates, renamed entries and strays abound.
     const L letters {"A", "B", "C", "D"};
     for (quint32 seed = 1; seed <= 40; ++seed) {
@@ -58,7 +91,7 @@ void tst_Tree::openingReordersToTheEntries_data()
             entries << (random.bounded(4) == 0 ? letters.at(random.bounded(4)) : problems.at(i));
         for (int i = random.bounded(3); i > 0; --i)
             stray << letters.at(random.bounded(4));
-        QTest::addRow("seed %u", seed) << problems << entries << stray << L() << "";
+        QTest::addRow("seed %u", seed) << problems << entries << stray << L() << L();
     }
 }
 
@@ -70,7 +103,7 @@ void tst_Tree::openingReordersToTheEntries()
     QFETCH(QStringList, entries);
     QFETCH(QStringList, stray);
     QFETCH(QStringList, order);
-    QFETCH(QString, traces);
+    QFETCH(QStringList, traces);
 
     frmMain window;
     frmMainInspector state(window);
@@ -84,14 +117,18 @@ void tst_Tree::openingReordersToTheEntries()
     for (int i = 0; i < entry->childCount(); ++i)
         shown.prepend(entry->child(i)->text(0));
     QCOMPARE(shown, problems);
-    QVERIFY(tree->selectedItems().isEmpty() && !entry->isExpanded());
+    QVERIFY(tree->selectedItems().isEmpty());
+    QVERIFY(!entry->isExpanded());
     for (int i = 0; i < entries.size(); ++i)
         entry->child(i)->setText(0, entries.at(i));
     for (const QString &text : stray)
-        meeting->problems->append(makeMeeting("N", {text})->problems->at(0));
+        meeting->problems->append(makeProblem(text, 0));
     const QList<Problem *> before = *meeting->problems;
 
-    const auto open = [&] {
+    const auto open = [&](bool traced) {
+        QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, traced);
+        const auto restore = qScopeGuard(
+            [] { QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, true); });
         tree->collapseItem(entry);
         debugTexts.clear();
         const QtMessageHandler previous = qInstallMessageHandler(
@@ -100,118 +137,181 @@ void tst_Tree::openingReordersToTheEntries()
         qInstallMessageHandler(previous);
         return *meeting->problems;
     };
-    QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, false);
-    const QList<Problem *> quiet = open();
-    QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, true);
+    const QList<Problem *> quiet = open(false);
     *meeting->problems = before;
-    QCOMPARE(open(), quiet);
-    QCOMPARE(traces.isEmpty() ? traces : debugTexts.join(','), traces);
-    QStringList ordered;
-    for (const Problem *problem : quiet)
-        ordered << problem->fullDescription;
-    QCOMPARE(ordered.size(), before.size());
-    QCOMPARE(order.isEmpty() ? order : ordered, order);
-    QCOMPARE(entries.isEmpty() ? open() : quiet, quiet); // opening again keeps the order
+    QCOMPARE(open(true), quiet);
+    if (!traces.isEmpty())
+        QCOMPARE(debugTexts, traces);
+    QCOMPARE(quiet.size(), before.size());
+    if (!order.isEmpty())
+        QCOMPARE(fullDescriptions(quiet), order);
+    if (entries.isEmpty())
+        QCOMPARE(open(false), quiet); // opening again keeps the order
     QVERIFY(!isMarked(meeting));
-    for (int i = 0; entries.isEmpty() && stray.isEmpty() && i < entry->childCount(); ++i) {
-        tree->setCurrentItem(entry->child(i)); // entry i is problem i
-        QCOMPARE(window.txtFull->toPlainText(), ordered.at(i));
+    if (entries.isEmpty() && stray.isEmpty()) { // entry i is problem i
+        for (int i = 0; i < entry->childCount(); ++i) {
+            tree->setCurrentItem(entry->child(i));
+            QCOMPARE(window.txtFull->toPlainText(), quiet.at(i)->fullDescription);
+        }
     }
 }
 
 void tst_Tree::selectingAnEntry_data()
 {
     QTest::addColumn<bool>("problem");
-    QTest::addColumn<QString>("traces"); // of the selection, then of the context menu
-    QTest::addColumn<QString>("shown"); // indices, row count, labels, texts, date, row
-    QTest::addRow("meeting entry")
-        << false << "depth==0,1::-1"
-        << "1|-1|1|Participants:|Opened date:||Second decided|Second notes|2003-03-06T14:30:05|"
-           "Smith, Ann|Ann works|100|ann@example.org";
-    QTest::addRow("problem entry")
-        << true << "depth!=0,Parent:Second,INDEX+1,Problem INDEX=0,1::0"
-        << "1|0|1|Responsibles:|Execute before:|Hiring #1|Decision on Hiring #1|Notes on Hiring #1|"
-           "2003-03-14T12:00:01|Doe, R1|R1 works|100|r1@example.org";
+    QTest::addColumn<QStringList>("traces");
+    QTest::addColumn<int>("currentProblem");
+    QTest::addColumn<QString>("persons"); // the label of the list
+    QTest::addColumn<QString>("date"); // the label of the date
+    QTest::addColumn<QString>("full");
+    QTest::addColumn<QString>("decision");
+    QTest::addColumn<QString>("notes");
+    QTest::addColumn<QDateTime>("due");
+    QTest::addColumn<QStringList>("row"); // the first of the person list
+
+    QTest::newRow("meeting entry")
+        << false << QStringList {"depth==0"} << -1 << "Participants:"
+        << "Opened date:"
+        << ""
+        << "Second decided"
+        << "Second notes" << QDateTime(QDate(2003, 3, 6), QTime(14, 30, 5))
+        << QStringList {"Smith, Ann", "Ann works", "100", "ann@example.org"};
+    QTest::newRow("problem entry")
+        << true << QStringList {"depth!=0", "Parent:Second", "INDEX+1", "Problem INDEX=0"} << 0
+        << "Responsibles:"
+        << "Execute before:"
+        << "Hiring #1"
+        << "Decision on Hiring #1"
+        << "Notes on Hiring #1" << QDateTime(QDate(2003, 3, 14), QTime(12, 0, 1))
+        << QStringList {"Doe, R1", "R1 works", "100", "r1@example.org"};
 }
 
-// Filling the editor never marks the meeting: each widget is filled with its flag clear. After a
-// rebuild the editor is blank but the indices name the old record: typing changes nothing then.
+// Filling the editor never marks the meeting: each widget is filled with its flag clear.
 void tst_Tree::selectingAnEntry()
 {
     QFETCH(bool, problem);
-    QFETCH(QString, traces);
-    QFETCH(QString, shown);
+    QFETCH(QStringList, traces);
+    QFETCH(int, currentProblem);
+    QFETCH(QString, persons);
+    QFETCH(QString, date);
+    QFETCH(QString, full);
+    QFETCH(QString, decision);
+    QFETCH(QString, notes);
+    QFETCH(QDateTime, due);
+    QFETCH(QStringList, row);
 
     frmMain window;
-    frmMainInspector state(window);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    state.meetings()->append(makeMeeting("First", {"Office"}));
-    Meeting *meeting = state.meetings()->emplace_back(makeMeeting("Second", {"Budget", "Hiring"}));
-    state.rebuildTree();
-    QTreeWidget *tree = window.lvProblems;
-    QWidget *viewport = tree->viewport();
-    const QPoint empty(5, viewport->height() - 5);
-    const auto menuAt = [&](const QPoint &pos) {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport->mapToGlobal(pos));
-        QApplication::sendEvent(viewport, &event);
-        return qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    };
-    const auto select = [&] {
-        tree->expandItem(tree->topLevelItem(1));
-        tree->setCurrentItem(problem ? tree->topLevelItem(1)->child(0) : tree->topLevelItem(1));
-    };
-    QTest::ignoreMessage(QtDebugMsg, "-1::-1");
-    QVERIFY(!menuAt(empty));
-    tree->setCurrentItem(tree->topLevelItem(0)->child(0));
-    for (const QString &trace : traces.split(','))
+    showTwoMeetings(window);
+    window.lvProblems->setCurrentItem(window.lvProblems->topLevelItem(0)->child(0));
+    for (const QString &trace : traces)
         QTest::ignoreMessage(QtDebugMsg, qPrintable(trace));
-    select();
+    selectSecond(window, problem);
 
-    QStringList seen;
-    seen << QString::number(state.currentMeeting()) << QString::number(state.currentProblem())
-         << QString::number(window.lvResp->topLevelItemCount()) << window.lblResp->text()
-         << window.lblDue->text() << window.txtFull->toPlainText()
-         << window.txtDecision->toPlainText() << window.txtNotes->toPlainText()
-         << window.dtDue->dateTime().toString(Qt::ISODate);
-    for (int column = 0; column < 4; ++column)
-        seen << window.lvResp->topLevelItem(0)->text(column);
-    QCOMPARE(seen.join('|'), shown);
-    QVERIFY(window.btAddResp->isEnabled() && !window.btEditResp->isEnabled());
+    frmMainInspector state(window);
+    QCOMPARE(state.currentMeeting(), 1);
+    QCOMPARE(state.currentProblem(), currentProblem);
+    QCOMPARE(window.lblResp->text(), persons);
+    QCOMPARE(window.lblDue->text(), date);
+    QCOMPARE(window.txtFull->toPlainText(), full);
+    QCOMPARE(window.txtDecision->toPlainText(), decision);
+    QCOMPARE(window.txtNotes->toPlainText(), notes);
+    QCOMPARE(window.dtDue->dateTime(), due);
+    QCOMPARE(window.lvResp->topLevelItemCount(), 1);
+    QTreeWidgetItem *shown = window.lvResp->topLevelItem(0);
+    QCOMPARE(QStringList({shown->text(0), shown->text(1), shown->text(2), shown->text(3)}), row);
+    QVERIFY(window.btAddResp->isEnabled());
+    QVERIFY(!window.btEditResp->isEnabled());
     QVERIFY(!window.btDeleteResp->isEnabled());
-    QVERIFY(!isMarked(state.meetings()->at(0)) && !isMarked(meeting));
+    QVERIFY(!isMarked(state.meetings()->at(0)));
+    QVERIFY(!isMarked(state.meetings()->at(1)));
+}
 
-    const QPoint onTarget = tree->visualItemRect(tree->currentItem()).center();
-    QMenu *menu = menuAt(onTarget);
-    QVERIFY(menu && !menu->parent());
-    QStringList entries; // with a shortcut after the text, and a disabled one marked
-    for (const QAction *action : menu->actions())
-        entries << (action->isSeparator() ? "|" : action->text()) + action->shortcut().toString()
-                + (action->isEnabled() ? "" : " (disabled)");
+static QMenu *contextMenuAt(frmMain &window, const QPoint &pos)
+{
+    QWidget *viewport = window.lvProblems->viewport();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport->mapToGlobal(pos));
+    QApplication::sendEvent(viewport, &event);
+    return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+}
+
+void tst_Tree::contextMenu_data()
+{
+    QTest::addColumn<bool>("problem");
+    QTest::newRow("on a meeting entry") << false;
+    QTest::newRow("on a problem entry") << true;
+}
+
+// Five commands and a separator, all enabled, no shortcuts, on either kind of entry; none on
+// empty space. The menu has no parent and goes once closed.
+void tst_Tree::contextMenu()
+{
+    QFETCH(bool, problem);
+    frmMain window;
+    showTwoMeetings(window);
+    QWidget *viewport = window.lvProblems->viewport();
+    QTest::ignoreMessage(QtDebugMsg, "-1::-1");
+    QCOMPARE(contextMenuAt(window, QPoint(5, viewport->height() - 5)), nullptr);
+
+    selectSecond(window, problem);
+    QTest::ignoreMessage(QtDebugMsg, problem ? "1::0" : "1::-1");
+    const QRect target = window.lvProblems->visualItemRect(window.lvProblems->currentItem());
+    QPointer<QMenu> menu = contextMenuAt(window, target.center());
+    QVERIFY(menu);
+    QCOMPARE(menu->parent(), nullptr);
+    QStringList entries;
+    for (const QAction *action : menu->actions()) {
+        entries << (action->isSeparator() ? "|" : action->text());
+        QVERIFY(action->isEnabled());
+        QVERIFY(action->shortcut().isEmpty());
+    }
+    QCOMPARE(entries,
+             QStringList({"Save the meeting", "Delete the meeting", "Add problem", "|",
+                          "Print this meeting...", "Send notifications..."}));
     menu->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(entries.join(','),
-             "Save the meeting,Delete the meeting,Add problem,|,"
-             "Print this meeting...,Send notifications...");
-    QTest::mouseMove(viewport, onTarget);
-    QTRY_COMPARE(tree->toolTip(), tree->currentItem()->text(0));
-    QTest::mouseMove(viewport, empty);
-    QTRY_VERIFY(tree->toolTip().isEmpty());
+    QTRY_VERIFY(!menu);
+}
 
-    const QString before = meetingText(*meeting);
-    state.rebuildTree();
+void tst_Tree::toolTipFollowsTheMouse()
+{
+    frmMain window;
+    showTwoMeetings(window);
+    QTreeWidget *tree = window.lvProblems;
+    const QPoint onFirst = tree->visualItemRect(tree->topLevelItem(0)).center();
+    QTest::mouseMove(tree->viewport(), onFirst);
+    QTRY_COMPARE(tree->toolTip(), QStringLiteral("First"));
+    QTest::mouseMove(tree->viewport(), QPoint(5, tree->viewport()->height() - 5));
+    QTRY_COMPARE(tree->toolTip(), QString());
+}
+
+// After a rebuild the editor is blank, yet the indices name the old record: typing must not
+// replace text the editor never showed.
+void tst_Tree::editsWaitForASelectionAfterARebuild()
+{
+    frmMain window;
+    showTwoMeetings(window);
+    selectSecond(window, true);
+    Meeting *meeting = frmMainInspector(window).meetings()->at(1);
+    const MeetingValue before = valueOf(*meeting);
+    frmMainInspector(window).rebuildTree();
     QTest::keyClicks(window.txtDecision, "typed");
     QTest::keyClicks(window.txtNotes, "typed");
-    QCOMPARE(meetingText(*meeting) + (isMarked(meeting) ? " marked" : ""), before);
-    select();
-    // A click on empty space clears the selection, not the editor: typing still reaches the
-    // record shown.
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, empty);
-    QVERIFY(tree->selectedItems().isEmpty());
+    QCOMPARE(valueOf(*meeting), before);
+    QVERIFY(!isMarked(meeting));
+}
+
+// A click on empty space clears the selection, not the editor: typing still reaches the record.
+void tst_Tree::clickOnEmptySpaceKeepsTheRecordShown()
+{
+    frmMain window;
+    showTwoMeetings(window);
+    selectSecond(window, true);
+    QWidget *viewport = window.lvProblems->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(5, viewport->height() - 5));
+    QVERIFY(window.lvProblems->selectedItems().isEmpty());
     window.txtDecision->moveCursor(QTextCursor::End);
     QTest::keyClicks(window.txtDecision, "!");
-    QCOMPARE(problem ? meeting->problems->at(0)->decision->text : meeting->decisionText,
-             QString(problem ? "Decision on Budget #0!" : "Second decided!"));
+    Meeting *meeting = frmMainInspector(window).meetings()->at(1);
+    QCOMPARE(meeting->problems->at(0)->decision->text, QStringLiteral("Decision on Hiring #1!"));
     QVERIFY(isMarked(meeting));
 }
 

@@ -1,14 +1,98 @@
 #ifndef RECORDS_H
 #define RECORDS_H
 
+#include <QDateTime>
+#include <QList>
+#include <QMetaType>
 #include <QStringList>
+#include <QTest>
 
 #include "model/meeting.h"
 #include "model/recordstore.h"
 
+// Records as plain values, so that a test compares whole meetings with one QCOMPARE and a data
+// row spells out the meeting it expects. Files, flags and record identity are not part of them.
+struct Person
+{
+    QString first, second, occupation, email, phone;
+    bool operator==(const Person &) const = default;
+};
+
+struct ProblemValue
+{
+    QString shortDescription, fullDescription, notes, decision;
+    QDateTime due;
+    QList<Person> responsibles;
+    bool operator==(const ProblemValue &) const = default;
+};
+
+struct MeetingValue
+{
+    QString subject;
+    QDateTime date;
+    QString place, decision, notes;
+    QList<Person> participants;
+    QList<ProblemValue> problems;
+    bool operator==(const MeetingValue &) const = default;
+};
+Q_DECLARE_METATYPE(MeetingValue)
+
+inline Person valueOf(const Participant &person)
+{
+    return {person.firstName, person.secondName, person.occupation, person.email, person.phone};
+}
+
+inline QList<Person> valuesOf(const QList<Participant *> &persons)
+{
+    QList<Person> values;
+    for (const Participant *person : persons)
+        values << valueOf(*person);
+    return values;
+}
+
+inline ProblemValue valueOf(const Problem &problem)
+{
+    return {problem.shortDescription, problem.fullDescription, problem.notes,
+            problem.decision->text,   problem.decision->due,   valuesOf(*problem.responsibles)};
+}
+
+inline MeetingValue valueOf(const Meeting &meeting)
+{
+    QList<ProblemValue> problems;
+    for (const Problem *problem : std::as_const(*meeting.problems))
+        problems << valueOf(*problem);
+    return {meeting.subject, meeting.date,
+            meeting.place,   meeting.decisionText,
+            meeting.notes,   valuesOf(*meeting.participants),
+            problems};
+}
+
+// What QCOMPARE prints when two meetings differ: every field, one item a line.
+inline char *toString(const MeetingValue &meeting)
+{
+    const auto person = [](const Person &p) {
+        return QStringList {p.first, p.second, p.occupation, p.email, p.phone}.join(" / ");
+    };
+    const auto date = [](const QDateTime &d) {
+        return d.isNull() ? "null" : d.toString(Qt::ISODate);
+    };
+    QStringList lines {"subject " + meeting.subject, "date " + date(meeting.date),
+                       "place " + meeting.place, "decision " + meeting.decision,
+                       "notes " + meeting.notes};
+    for (const Person &p : meeting.participants)
+        lines << "participant " + person(p);
+    for (const ProblemValue &problem : meeting.problems) {
+        lines << "problem " + problem.shortDescription + " | " + problem.fullDescription + " | "
+                + problem.notes + " | " + problem.decision + " | " + date(problem.due);
+        for (const Person &p : problem.responsibles)
+            lines << "  responsible " + person(p);
+    }
+    return QTest::toString('\n' + lines.join('\n'));
+}
+
 // Records for the window tests. A meeting "S" with problems {"A", "B"} has participant Ann
-// Smith, problem i with full description "A #i", decision "Decision on A #i", notes "Notes on
-// A #i", due 2003-03-14 12:00:0i and responsible "R<i>" Doe; it starts saved.
+// Smith; problem i has full description "A #i", decision "Decision on A #i", notes "Notes on
+// A #i", due 2003-03-14 12:00:0i and responsible "R<i>" Doe. It starts saved.
 inline Participant *makePerson(const QString &first, const QString &second)
 {
     auto *person = RecordStore::make<Participant>();
@@ -18,6 +102,18 @@ inline Participant *makePerson(const QString &first, const QString &second)
     person->email = first.toLower() + QLatin1String("@example.org");
     person->phone = QStringLiteral("100");
     return person;
+}
+
+inline Problem *makeProblem(const QString &shortDescription, int i)
+{
+    const QString full = shortDescription + QLatin1String(" #") + QString::number(i);
+    auto *problem = RecordStore::make<Problem>(shortDescription, full);
+    problem->decision->text = QLatin1String("Decision on ") + full;
+    problem->decision->due = QDateTime(QDate(2003, 3, 14), QTime(12, 0, i));
+    problem->notes = QLatin1String("Notes on ") + full;
+    problem->responsibles->append(
+        makePerson(QLatin1String("R") + QString::number(i), QStringLiteral("Doe")));
+    return problem;
 }
 
 inline Meeting *makeMeeting(const QString &subject, const QStringList &problems,
@@ -30,21 +126,14 @@ inline Meeting *makeMeeting(const QString &subject, const QStringList &problems,
     meeting->notes = subject + QLatin1String(" notes");
     for (const QString &name : participants)
         meeting->participants->append(makePerson(name, QStringLiteral("Smith")));
-    for (int i = 0; i < problems.size(); ++i) {
-        const QString full = problems.at(i) + QLatin1String(" #") + QString::number(i);
-        auto *problem = RecordStore::make<Problem>(problems.at(i), full);
-        problem->decision->text = QLatin1String("Decision on ") + full;
-        problem->decision->due = QDateTime(QDate(2003, 3, 14), QTime(12, 0, i));
-        problem->notes = QLatin1String("Notes on ") + full;
-        problem->responsibles->append(
-            makePerson(QLatin1String("R") + QString::number(i), QStringLiteral("Doe")));
-        meeting->problems->append(problem);
-    }
+    for (int i = 0; i < problems.size(); ++i)
+        meeting->problems->append(makeProblem(problems.at(i), i));
     meeting->modified = false;
     meeting->saved = true;
     return meeting;
 }
 
+// Changed since it was last read or saved: both flags say so.
 inline bool isMarked(const Meeting *meeting)
 {
     return meeting->modified && !meeting->saved;
