@@ -2,6 +2,7 @@
 #define DIALOGSCRIPT_H
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -78,13 +79,24 @@ private:
 
 namespace Answers {
 
+// Puts the path into the dialog's name field as a user types it. selectFile() alone is not
+// enough: it leaves the field alone while the field has focus, and the view selects nothing until
+// its folder has loaded, so the dialog could return no name at all.
+inline void enterFileName(QFileDialog *files, const QString &path)
+{
+    files->selectFile(path);
+    if (auto *view = files->findChild<QAbstractItemView *>(QStringLiteral("listView")))
+        view->clearSelection();
+    files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+}
+
 // Picks the path as the dialog's result without the dialog's own checks, so that tests can
 // hand over names a user could type or that vanish in between: missing files, directories.
 inline DialogScript::Answer chooseFile(const QString &path)
 {
     return [path](QWidget *dialog) {
         if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
-            files->selectFile(path);
+            enterFileName(files, path);
             static_cast<QDialog *>(files)->done(QDialog::Accepted);
         } else {
             dialog->close();
@@ -97,7 +109,7 @@ inline DialogScript::Answer acceptFile(const QString &path)
 {
     return [path](QWidget *dialog) {
         if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
-            files->selectFile(path);
+            enterFileName(files, path);
             QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
         }
     };
