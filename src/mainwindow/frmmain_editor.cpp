@@ -1,7 +1,6 @@
 #include "app/frmmain.h"
 
 #include <QDateTimeEdit>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -82,23 +81,6 @@ QList<Participant *> *frmMain::personList(Meeting *meeting) const
     return problem ? problem->responsibles : nullptr;
 }
 
-static void fillPerson(Participant *person, const frmPeople &dialog)
-{
-    person->firstName = dialog.txtFN->text();
-    person->secondName = dialog.txtSN->text();
-    person->occupation = dialog.txtOccupation->text();
-    person->email = dialog.txtEmail->text();
-    person->phone = dialog.txtPhone->text();
-}
-
-// A person needs a first or a second name; an accepted dialog without either counts as
-// cancelled.
-static bool acceptedWithName(frmPeople &dialog)
-{
-    return dialog.exec() == QDialog::Accepted
-        && !(dialog.txtSN->text().isEmpty() && dialog.txtFN->text().isEmpty());
-}
-
 static void showRow(QTreeWidgetItem *row, const Participant &person)
 {
     const QStringList columns = PersonRow::columns(person);
@@ -115,7 +97,7 @@ void frmMain::btAddResp_clicked()
 
     frmPeople dialog(this);
     dialog.setWindowTitle(tr("Adding new person"));
-    if (!acceptedWithName(dialog))
+    if (!dialog.execWithName())
         return;
     Meeting *meeting = editedMeeting();
     QList<Participant *> *persons = personList(meeting);
@@ -124,7 +106,7 @@ void frmMain::btAddResp_clicked()
         return;
     }
     auto *person = RecordStore::make<Participant>();
-    fillPerson(person, dialog);
+    dialog.takePerson(person);
     lvResp->setSortingEnabled(false);
     lvResp->addTopLevelItem(new QTreeWidgetItem(PersonRow::columns(*person)));
     persons->append(person);
@@ -146,15 +128,11 @@ void frmMain::btEditResp_clicked()
         return;
     }
     frmPeople dialog(this);
-    dialog.editFN(person->firstName);
-    dialog.editSN(person->secondName);
-    dialog.editOccupation(person->occupation);
-    dialog.editEmail(person->email);
-    dialog.editPhone(person->phone);
+    dialog.showPerson(*person);
     dialog.setWindowTitle(QStringLiteral("Edit person"));
-    if (!acceptedWithName(dialog))
+    if (!dialog.execWithName())
         return;
-    fillPerson(person, dialog);
+    dialog.takePerson(person);
     showRow(row, *person);
     markModified(meeting);
 }

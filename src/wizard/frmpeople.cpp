@@ -110,3 +110,26 @@ void frmPeople::editPhone(QString phone)
 {
     txtPhone->setText(phone);
 }
+
+void frmPeople::showPerson(const Participant &person)
+{
+    editFN(person.firstName);
+    editSN(person.secondName);
+    editOccupation(person.occupation);
+    editEmail(person.email);
+    editPhone(person.phone);
+}
+
+void frmPeople::takePerson(Participant *person) const
+{
+    person->firstName = txtFN->text();
+    person->secondName = txtSN->text();
+    person->occupation = txtOccupation->text();
+    person->email = txtEmail->text();
+    person->phone = txtPhone->text();
+}
+
+bool frmPeople::execWithName()
+{
+    return exec() == QDialog::Accepted && !(txtSN->text().isEmpty() && txtFN->text().isEmpty());
+}

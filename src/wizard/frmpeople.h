@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "model/meeting.h"
+
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -19,6 +21,12 @@ class frmPeople : public QDialog
 public:
     explicit frmPeople(QWidget *parent = nullptr, const char *name = nullptr, bool modal = false,
                        Qt::WindowFlags fl = {});
+
+    // The five texts of a person, into the edits and back.
+    void showPerson(const Participant &person);
+    void takePerson(Participant *person) const;
+    // Runs the dialog. An accepted dialog without a first or a second name counts as cancelled.
+    bool execWithName();
 
     QLabel *TextLabel5;
     QLabel *TextLabel6;
