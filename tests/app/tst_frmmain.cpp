@@ -22,7 +22,6 @@ private slots:
     void startsWithNothingToEdit_data()
     {
         QTest::addColumn<QString>("edit");
-        QTest::newRow("full description") << "txtFull";
         QTest::newRow("decision") << "txtDecision";
         QTest::newRow("notes") << "txtNotes";
     }
@@ -96,8 +95,6 @@ private slots:
         QCOMPARE(buttons, 1);
         QCOMPARE(script.parents.value(0), &window);
         QCOMPARE(lines.size(), 4);
-        QCOMPARE(lines.at(0), QStringLiteral("Mootrak by Ivo Marrel"));
-        QCOMPARE(lines.at(1), QStringLiteral("Please, send me feature requests and feed back."));
     }
 
     void exitDeletesTemporaryFiles_data()

@@ -7,41 +7,6 @@ class tst_Meeting : public QObject
     Q_OBJECT
 
 private slots:
-    void newDecisionIsDueNow()
-    {
-        const QDateTime before = QDateTime::currentDateTime();
-        const Decision decision;
-        QVERIFY(decision.text.isNull());
-        QVERIFY2(before <= decision.due, "due before the decision was made");
-        QVERIFY2(decision.due <= QDateTime::currentDateTime(), "due after now");
-    }
-
-    // Every problem has a decision and a responsibles list of its own from the start.
-    void newProblemsShareNothing()
-    {
-        const Problem blank, named(QStringLiteral("Printer"), QStringLiteral("It jams."));
-        QCOMPARE(named.shortDescription, QStringLiteral("Printer"));
-        QCOMPARE(named.fullDescription, QStringLiteral("It jams."));
-        QVERIFY(blank.shortDescription.isNull());
-        QVERIFY(named.notes.isNull());
-        QVERIFY(named.decision->text.isNull());
-        QVERIFY(named.responsibles->isEmpty());
-        QVERIFY(blank.decision != named.decision);
-        QVERIFY(blank.responsibles != named.responsibles);
-    }
-
-    void newMeetingIsModifiedWithEmptyLists()
-    {
-        const Meeting meeting;
-        QVERIFY(meeting.subject.isNull());
-        QVERIFY(meeting.date.isNull());
-        QVERIFY2(!meeting.fileName.isNull() && meeting.fileName.isEmpty(),
-                 "a new meeting's file name is the empty string");
-        QVERIFY(isMarked(&meeting));
-        QVERIFY(meeting.participants->isEmpty());
-        QVERIFY(meeting.problems->isEmpty());
-    }
-
     // Unlinked or moved records stay whole; dropping a responsible leaves the meeting's person.
     void storeKeepsEveryRecordMade()
     {
