@@ -6,8 +6,11 @@
 
 #include <QBoxLayout>
 #include <QLabel>
+#include <QPushButton>
+#include <QSpacerItem>
 #include <QString>
 
+#include <initializer_list>
 #include <utility>
 
 template<typename Object, typename... Args>
@@ -43,6 +46,18 @@ inline QVBoxLayout *labelledColumn(const char *objectName, QLabel *label, QWidge
     label->setBuddy(widget);
     column->addWidget(label);
     column->addWidget(widget);
+    return column;
+}
+
+// The buttons beside a list, kept together in the middle of its height.
+inline QVBoxLayout *buttonColumn(const char *objectName,
+                                 std::initializer_list<QPushButton *> buttons)
+{
+    auto *column = makeNamedBox<QVBoxLayout>(objectName);
+    column->addItem(new QSpacerItem(20, 20, QSizePolicy::Minimum, QSizePolicy::Expanding));
+    for (QPushButton *button : buttons)
+        column->addWidget(button);
+    column->addItem(new QSpacerItem(20, 20, QSizePolicy::Minimum, QSizePolicy::Expanding));
     return column;
 }
 

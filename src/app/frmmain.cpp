@@ -121,12 +121,7 @@ QHBoxLayout *frmMain::createPersonsGroup()
     btAddResp = makeNamed<QPushButton>("btAddResp", tr("&Add"), Layout58);
     btEditResp = makeNamed<QPushButton>("btEditResp", tr("&Edit"), Layout58);
     btDeleteResp = makeNamed<QPushButton>("btDeleteResp", tr("&Delete"), Layout58);
-    Layout68 = makeNamedBox<QVBoxLayout>("Layout68");
-    Layout68->addStretch();
-    Layout68->addWidget(btAddResp);
-    Layout68->addWidget(btEditResp);
-    Layout68->addWidget(btDeleteResp);
-    Layout68->addStretch();
+    Layout68 = buttonColumn("Layout68", {btAddResp, btEditResp, btDeleteResp});
 
     Layout9_2 = makeNamedBox<QHBoxLayout>("Layout9_2");
     Layout9_2->addLayout(Layout8_2);

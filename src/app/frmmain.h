@@ -166,6 +166,10 @@ private:
     };
     EditTarget editTarget(bool tracked) const;
 
+    // New, add problem and delete.
+    Meeting *meetingFromWizard();
+    void clearEditor();
+
     // Open and save.
     QString askOpenFileName();
     void openFile(const QString &fileName);

@@ -14,3 +14,8 @@ QPixmap uic_load_pixmap_frmMain(const QString &name)
 {
     return loadPixmap(name);
 }
+
+QPixmap uic_load_pixmap_frmFirst(const QString &name)
+{
+    return loadPixmap(name);
+}

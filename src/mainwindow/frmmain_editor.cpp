@@ -20,12 +20,6 @@ Problem *frmMain::editedProblem(const Meeting *meeting) const
     return currentProblem == -1 ? nullptr : meeting->problems->value(currentProblem);
 }
 
-static void markModified(Meeting *meeting)
-{
-    meeting->modified = true;
-    meeting->saved = false;
-}
-
 // An untracked change is the editor being filled, not an edit.
 frmMain::EditTarget frmMain::editTarget(bool tracked) const
 {
@@ -45,7 +39,7 @@ void frmMain::txtDecision_textChanged()
         return;
     QString &text = target.problem ? target.problem->decision->text : target.meeting->decisionText;
     text = txtDecision->toPlainText();
-    markModified(target.meeting);
+    target.meeting->markModified();
 }
 
 void frmMain::txtNotes_textChanged()
@@ -55,7 +49,7 @@ void frmMain::txtNotes_textChanged()
         return;
     QString &notes = target.problem ? target.problem->notes : target.meeting->notes;
     notes = txtNotes->toPlainText();
-    markModified(target.meeting);
+    target.meeting->markModified();
 }
 
 // Marks the meeting also when the value was already the same.
@@ -66,7 +60,7 @@ void frmMain::dtDue_valueChanged(const QDateTime &dt)
         return;
     QDateTime &date = target.problem ? target.problem->decision->due : target.meeting->date;
     date = dt;
-    markModified(target.meeting);
+    target.meeting->markModified();
 }
 
 // The list that lvResp shows: the meeting's participants in meeting mode, the problem's
@@ -110,7 +104,7 @@ void frmMain::btAddResp_clicked()
     lvResp->setSortingEnabled(false);
     lvResp->addTopLevelItem(new QTreeWidgetItem(PersonRow::columns(*person)));
     persons->append(person);
-    markModified(meeting);
+    meeting->markModified();
 }
 
 void frmMain::btEditResp_clicked()
@@ -134,7 +128,7 @@ void frmMain::btEditResp_clicked()
         return;
     dialog.takePerson(person);
     showRow(row, *person);
-    markModified(meeting);
+    meeting->markModified();
 }
 
 void frmMain::btDeleteResp_clicked()
@@ -154,7 +148,7 @@ void frmMain::btDeleteResp_clicked()
     if (index >= persons->size())
         return;
     persons->removeAt(index); // unlinked only: the record stays valid
-    markModified(meeting);
+    meeting->markModified();
     delete row;
 }
 

@@ -16,11 +16,17 @@
 
 void frmMain::clearGUI()
 {
+    clearEditor();
+    lvProblems->clear();
+}
+
+// Blanks the detail editor without taking the blanking for an edit.
+void frmMain::clearEditor()
+{
     editorShowsRecord = false;
     trackDecision = false;
     trackNotes = false;
     trackDue = false;
-    lvProblems->clear();
     lvResp->clear();
     txtFull->clear();
     txtDecision->clear();

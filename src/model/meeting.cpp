@@ -2,8 +2,14 @@
 
 #include "model/recordstore.h"
 
+// Whole seconds: a meeting file keeps no more, so a saved and reopened date stays equal.
+QDateTime wholeSecondsNow()
+{
+    return QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch());
+}
+
 Decision::Decision()
-    : due(QDateTime::currentDateTime())
+    : due(wholeSecondsNow())
 { }
 
 Decision::Decision(const QString &text, const QDateTime &due)

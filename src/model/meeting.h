@@ -8,6 +8,9 @@
 // The meeting records. They are plain data linked by pointers; lists never own their records,
 // and no record is destroyed while the program runs (see RecordStore).
 
+// The current moment to the second, as a meeting file can store it.
+QDateTime wholeSecondsNow();
+
 class Participant
 {
 public:
@@ -53,6 +56,13 @@ class Meeting
 public:
     Meeting();
     virtual ~Meeting() = default; // the two lists stay alive
+
+    // Any edit: the meeting differs from its file, which a notification would otherwise send.
+    void markModified()
+    {
+        modified = true;
+        saved = false;
+    }
 
     QString subject;
     QDateTime date;

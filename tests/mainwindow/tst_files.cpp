@@ -12,8 +12,6 @@
 #include <sys/stat.h>
 
 using namespace Answers;
-using Script = QList<DialogScript::Answer>;
-Q_DECLARE_METATYPE(Script)
 
 static const QString question
     = QStringLiteral("Add or Replace previous meetimg | Replace or Add to previous meeting");
@@ -41,11 +39,7 @@ class tst_Files : public QObject
             window->fileOpen();
         }
     }
-    void edit(Meeting *meeting) const
-    {
-        meeting->modified = true;
-        meeting->saved = false;
-    }
+    void edit(Meeting *meeting) const { meeting->markModified(); }
     bool makeFolderOrPipe(const QString &name) const
     {
         if (name == "folder")

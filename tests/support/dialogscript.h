@@ -44,7 +44,7 @@ private:
         QTimer::singleShot(5, this, [this] {
             poll();
             QWidget *dialog = QApplication::activeModalWidget();
-            if (!dialog || dialog == handled)
+            if (!dialog || dialog == handled || answering.contains(dialog))
                 return;
             handled = dialog;
             note(dialog);
@@ -53,7 +53,11 @@ private:
                 dialog->close();
                 return;
             }
+            // An answer that opens dialogs of its own (a wizard's Add) waits in their nested
+            // loops; the dialog it answers is active again meanwhile, but is not answered twice.
+            answering.append(dialog);
             answers.takeFirst()(dialog);
+            answering.removeOne(dialog);
         });
     }
 
@@ -75,7 +79,12 @@ private:
 
     QList<Answer> answers;
     QPointer<QWidget> handled;
+    QList<QWidget *> answering; // whose answers are running; compared, never dereferenced
 };
+
+// The answers for one call, as a data column.
+using Script = QList<DialogScript::Answer>;
+Q_DECLARE_METATYPE(Script)
 
 namespace Answers {
 

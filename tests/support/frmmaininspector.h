@@ -28,6 +28,9 @@ public:
         window.fillGUI();
     }
     void saveMeeting() { window.saveMeeting(); }
+    // The meeting context menu's commands, on the current meeting.
+    void delMeeting() { window.delMeeting(); }
+    void addProblem() { window.addProblem(); }
     // Open without the file dialog: read, parse, build the records and the tree.
     void openFile(const QString &fileName) { window.openFile(fileName); }
     // As Replace does: an empty list, so the next open asks nothing.

@@ -1,0 +1,260 @@
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTreeWidget>
+
+#include "support/documents.h"
+#include "support/frmmaininspector.h"
+#include "support/wizardanswers.h"
+
+using namespace Answers;
+
+static const QString addOrReplace
+    = QStringLiteral("Add or Replace previous meetimg | Replace or Add to previous meeting");
+static const QString deleteQuestion
+    = QStringLiteral("Mootrak warning | Are you sure you want\nto delete this meeting?\n"
+                     "It will not delete meeting file.");
+static const QString wizardSeen = QStringLiteral("frmFirst | New Subject");
+static const QString descriptionSeen = QStringLiteral("frmDescription | Problem description");
+
+class tst_Commands : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<frmMain> window;
+
+    frmMainInspector state() const { return frmMainInspector(*window); }
+    // Meetings already loaded, shown in the tree.
+    void load(const QList<Meeting *> &meetings)
+    {
+        state().meetings()->append(meetings);
+        state().rebuildTree();
+    }
+    // A problem entry is reached by opening its meeting, which puts the problems in the order
+    // shown.
+    void select(int meeting, int problem = -1)
+    {
+        QTreeWidgetItem *entry = window->lvProblems->topLevelItem(meeting);
+        if (problem != -1)
+            window->lvProblems->expandItem(entry);
+        window->lvProblems->setCurrentItem(problem == -1 ? entry : entry->child(problem));
+    }
+    QStringList subjects() const
+    {
+        QStringList texts;
+        for (const Meeting *meeting : std::as_const(*state().meetings()))
+            texts << meeting->subject;
+        return texts;
+    }
+    QStringList treeEntries() const
+    {
+        QStringList texts;
+        for (int i = 0; i < window->lvProblems->topLevelItemCount(); ++i)
+            texts << window->lvProblems->topLevelItem(i)->text(0);
+        return texts;
+    }
+
+private slots:
+    void init()
+    {
+        window = std::make_unique<frmMain>();
+        window->show();
+    }
+    void cleanup() { window.reset(); }
+    void newOnAnEmptyListAsksNothing();
+    void newWithMeetingsLoaded_data();
+    void newWithMeetingsLoaded();
+    void deleteMeeting_data();
+    void deleteMeeting();
+    void typingAfterDeleteChangesNoMeeting_data();
+    void typingAfterDeleteChangesNoMeeting();
+    void addProblem_data();
+    void addProblem();
+    void wizardMeetingSurvivesSaveAndOpen();
+};
+
+// The new meeting holds what was entered, and is not saved anywhere yet.
+void tst_Commands::newOnAnEmptyListAsksNothing()
+{
+    DialogScript script(runWizard({"Plan", "Room 4", {}, {{"Budget", "Too low"}}}));
+    window->fileNew();
+
+    QCOMPARE(script.seen, QStringList({wizardSeen, descriptionSeen}));
+    QCOMPARE(treeEntries(), QStringList {"Plan"});
+    const Meeting *meeting = state().meetings()->value(0);
+    QVERIFY(meeting);
+    QCOMPARE(meeting->place, "Room 4");
+    QCOMPARE(meeting->problems->value(0)->fullDescription, "Too low");
+    QVERIFY2(isMarked(meeting), "a new meeting is not saved");
+    QCOMPARE(meeting->fileName, "");
+}
+
+void tst_Commands::newWithMeetingsLoaded_data()
+{
+    QTest::addColumn<Script>("answers");
+    QTest::addColumn<QStringList>("seen");
+    QTest::addColumn<QStringList>("left");
+
+    const Script finished = runWizard({"New", "", {}, {{"P", ""}}});
+    const QStringList finishedSeen {addOrReplace, wizardSeen, descriptionSeen};
+    QTest::newRow("add") << Script {click("Add")} + finished << finishedSeen
+                         << QStringList {"Old 1", "Old 2", "New"};
+    QTest::newRow("replace") << Script {click("Replace")} + finished << finishedSeen
+                             << QStringList {"New"};
+    QTest::newRow("cancel the question")
+        << Script {click("Cancel")} << QStringList {addOrReplace} << QStringList {"Old 1", "Old 2"};
+    const Script cancelled = runWizard({"New", "", {}, {{"P", ""}}, false});
+    const QStringList cancelledSeen {addOrReplace, wizardSeen, descriptionSeen};
+    QTest::newRow("replace, wizard cancelled")
+        << Script {click("Replace")} + cancelled << cancelledSeen << QStringList {"Old 1", "Old 2"};
+    QTest::newRow("add, wizard cancelled")
+        << Script {click("Add")} + cancelled << cancelledSeen << QStringList {"Old 1", "Old 2"};
+}
+
+// Only a finished wizard changes the list; a cancelled one loses no loaded meeting.
+void tst_Commands::newWithMeetingsLoaded()
+{
+    QFETCH(Script, answers);
+    QFETCH(QStringList, seen);
+    QFETCH(QStringList, left);
+    load({makeMeeting("Old 1", {"A"}), makeMeeting("Old 2", {"B"})});
+
+    DialogScript script(answers);
+    window->fileNew();
+
+    QCOMPARE(script.seen, seen);
+    QCOMPARE(subjects(), left);
+    QCOMPARE(treeEntries(), left);
+}
+
+void tst_Commands::deleteMeeting_data()
+{
+    QTest::addColumn<DialogScript::Answer>("answer");
+    QTest::addColumn<int>("meeting");
+    QTest::addColumn<int>("problem"); // the entry clicked; -1 for the meeting's own
+    QTest::addColumn<QStringList>("left");
+
+    QTest::newRow("no") << click("&No") << 0 << -1 << QStringList {"A", "B", "C"};
+    QTest::newRow("escape") << press(Qt::Key_Escape) << 0 << -1 << QStringList {"A", "B", "C"};
+    QTest::newRow("return is yes") << press(Qt::Key_Return) << 0 << -1 << QStringList {"B", "C"};
+    QTest::newRow("yes on a problem entry") << click("&Yes") << 1 << 1 << QStringList {"A", "C"};
+    QTest::newRow("yes on the last meeting") << click("&Yes") << 2 << -1 << QStringList {"A", "B"};
+}
+
+// Yes takes out the whole meeting of the entry clicked, from the list and the tree alike;
+// the meeting's file stays.
+void tst_Commands::deleteMeeting()
+{
+    QFETCH(DialogScript::Answer, answer);
+    QFETCH(int, meeting);
+    QFETCH(int, problem);
+    QFETCH(QStringList, left);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("m.xml");
+    writeFile(file, Documents::meetingDocument("M", {"P"}));
+    load({makeMeeting("A", {"P"}), makeMeeting("B", {"P", "Q"}), makeMeeting("C", {"P"})});
+    state().meetings()->at(meeting)->fileName = file;
+    select(meeting, problem);
+
+    DialogScript script({answer});
+    state().delMeeting();
+
+    QCOMPARE(script.seen, QStringList {deleteQuestion});
+    QCOMPARE(script.parents, QList<QWidget *> {nullptr});
+    QCOMPARE(subjects(), left);
+    QCOMPARE(treeEntries(), left);
+    QVERIFY2(QFile::exists(file), "the meeting's file stays");
+}
+
+void tst_Commands::typingAfterDeleteChangesNoMeeting_data()
+{
+    QTest::addColumn<int>("problem"); // the entry clicked; -1 for the meeting's own
+    QTest::newRow("meeting entry") << -1;
+    QTest::newRow("problem entry") << 0;
+}
+
+// The editor is blank afterwards, and no neighbour takes the deleted meeting's place in it.
+void tst_Commands::typingAfterDeleteChangesNoMeeting()
+{
+    QFETCH(int, problem);
+    load({makeMeeting("A", {"P"}), makeMeeting("B", {"P"})});
+    const MeetingValue untouched = valueOf(*state().meetings()->at(1));
+    select(0, problem);
+    {
+        DialogScript script({click("&Yes")});
+        state().delMeeting();
+    }
+    QCOMPARE(window->txtDecision->toPlainText(), "");
+
+    QTest::keyClicks(window->txtDecision, "typed");
+    QTest::keyClicks(window->txtNotes, "typed");
+
+    QCOMPARE(state().currentMeeting(), -1);
+    QCOMPARE(valueOf(*state().meetings()->at(0)), untouched);
+    QVERIFY2(!isMarked(state().meetings()->at(0)), "the meeting left is not marked changed");
+}
+
+void tst_Commands::addProblem_data()
+{
+    QTest::addColumn<bool>("finish");
+    QTest::addColumn<QStringList>("problems");
+
+    QTest::newRow("two added") << true << QStringList {"A", "B", "N1", "N2"};
+    QTest::newRow("cancelled") << false << QStringList {"A", "B"};
+}
+
+// The wizard opens on its problems page. New problems go to the end, in the order entered,
+// and the meeting counts as changed; a cancelled wizard changes nothing.
+void tst_Commands::addProblem()
+{
+    QFETCH(bool, finish);
+    QFETCH(QStringList, problems);
+    load({makeMeeting("M", {"A", "B"})});
+    select(0);
+
+    int startPage = -1;
+    DialogScript script(
+        runWizard({"", "", {}, {{"N1", "one"}, {"N2", "two"}}, finish, &startPage}));
+    state().addProblem();
+
+    QCOMPARE(startPage, 1);
+    QStringList texts;
+    const Meeting *meeting = state().meetings()->at(0);
+    for (const Problem *problem : std::as_const(*meeting->problems))
+        texts << problem->shortDescription;
+    QCOMPARE(texts, problems);
+    QCOMPARE(isMarked(meeting), finish);
+    QCOMPARE(window->lvProblems->topLevelItem(0)->childCount(), problems.size());
+}
+
+// Made in the wizard, filled in the panel, saved and opened again: nothing changes.
+void tst_Commands::wizardMeetingSurvivesSaveAndOpen()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("plan.xml");
+    {
+        DialogScript script(runWizard({"Plan — Ω",
+                                       "Room <4> & \"5\"",
+                                       {{"Ann", "Smith", "Chair", "ann@example.org", "+1 555"}},
+                                       {{"Budget", "Too low\nby far"}, {"Hire", ""}}}));
+        window->fileNew();
+    }
+    select(0);
+    QTest::keyClicks(window->txtDecision, "Meet again");
+    select(0, 1);
+    QTest::keyClicks(window->txtDecision, "Ask the board");
+    QTest::keyClicks(window->txtNotes, "by Friday");
+    const MeetingValue made = valueOf(*state().meetings()->at(0));
+    {
+        DialogScript script({chooseFile(file)});
+        state().saveMeeting();
+    }
+
+    state().forgetMeetings();
+    state().openFile(file);
+
+    QCOMPARE(state().meetings()->size(), 1);
+    QCOMPARE(valueOf(*state().meetings()->at(0)), made);
+}
+
+QTEST_MAIN(tst_Commands)
+#include "tst_commands.moc"
