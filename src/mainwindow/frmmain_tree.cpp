@@ -20,7 +20,8 @@ void frmMain::clearGUI()
     lvProblems->clear();
 }
 
-// Blanks the detail editor without taking the blanking for an edit.
+// Blanks the detail editor without taking the blanking for an edit, and closes its person list
+// to input until a record is shown again.
 void frmMain::clearEditor()
 {
     editorShowsRecord = false;
@@ -32,6 +33,10 @@ void frmMain::clearEditor()
     txtDecision->clear();
     txtNotes->clear();
     dtDue->setDateTime(QDateTime::currentDateTime());
+    // With no record shown, a person typed into the dialog would have nowhere to go.
+    btAddResp->setEnabled(false);
+    btEditResp->setEnabled(false);
+    btDeleteResp->setEnabled(false);
 }
 
 void frmMain::fillGUI()

@@ -184,6 +184,7 @@ void tst_Commands::typingAfterDeleteChangesNoMeeting()
         state().delMeeting();
     }
     QCOMPARE(window->txtDecision->toPlainText(), "");
+    QVERIFY2(!window->btAddResp->isEnabled(), "no person can be added to a deleted meeting");
 
     QTest::keyClicks(window->txtDecision, "typed");
     QTest::keyClicks(window->txtNotes, "typed");
