@@ -257,16 +257,14 @@ void frmFirst::menusAction(int iMenu)
     }
 }
 
-// Edit and Delete are offered only on a row; the first item opens under the pointer.
+// Add, the first item, is always offered; Edit and Delete only on a row. The first item opens
+// under the pointer.
 void frmFirst::popUp(int menu, bool onRow, const QPoint &p)
 {
     QMenu *popup = menus->at(menu);
     const QList<QAction *> items = popup->actions();
-    for (QAction *item : items) {
-        const int id = item->data().toInt() % 10;
-        if (id == 2 || id == 3)
-            item->setEnabled(onRow);
-    }
+    for (QAction *item : items.mid(1))
+        item->setEnabled(onRow || item->isSeparator());
     popup->popup(p, items.value(0));
 }
 

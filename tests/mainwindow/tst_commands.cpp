@@ -38,20 +38,6 @@ class tst_Commands : public QObject
             window->lvProblems->expandItem(entry);
         window->lvProblems->setCurrentItem(problem == -1 ? entry : entry->child(problem));
     }
-    QStringList subjects() const
-    {
-        QStringList texts;
-        for (const Meeting *meeting : std::as_const(*state().meetings()))
-            texts << meeting->subject;
-        return texts;
-    }
-    QStringList treeEntries() const
-    {
-        QStringList texts;
-        for (int i = 0; i < window->lvProblems->topLevelItemCount(); ++i)
-            texts << window->lvProblems->topLevelItem(i)->text(0);
-        return texts;
-    }
 
 private slots:
     void init()
@@ -79,7 +65,7 @@ void tst_Commands::newOnAnEmptyListAsksNothing()
     window->fileNew();
 
     QCOMPARE(script.seen, QStringList({wizardSeen, descriptionSeen}));
-    QCOMPARE(treeEntries(), QStringList {"Plan"});
+    QCOMPARE(state().treeEntries(), QStringList {"Plan"});
     const Meeting *meeting = state().meetings()->value(0);
     QVERIFY(meeting);
     QCOMPARE(meeting->place, "Room 4");
@@ -122,8 +108,8 @@ void tst_Commands::newWithMeetingsLoaded()
     window->fileNew();
 
     QCOMPARE(script.seen, seen);
-    QCOMPARE(subjects(), left);
-    QCOMPARE(treeEntries(), left);
+    QCOMPARE(state().subjects(), left);
+    QCOMPARE(state().treeEntries(), left);
 }
 
 void tst_Commands::deleteMeeting_data()
@@ -160,8 +146,8 @@ void tst_Commands::deleteMeeting()
 
     QCOMPARE(script.seen, QStringList {deleteQuestion});
     QCOMPARE(script.parents, QList<QWidget *> {nullptr});
-    QCOMPARE(subjects(), left);
-    QCOMPARE(treeEntries(), left);
+    QCOMPARE(state().subjects(), left);
+    QCOMPARE(state().treeEntries(), left);
     QVERIFY2(QFile::exists(file), "the meeting's file stays");
 }
 

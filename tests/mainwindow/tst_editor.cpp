@@ -6,12 +6,14 @@
 #include <QTreeWidget>
 
 #include "model/personrow.h"
-#include "support/dialogscript.h"
 #include "support/documents.h"
 #include "support/frmmaininspector.h"
 #include "support/records.h"
+#include "support/wizardanswers.h"
 
 Q_DECLARE_METATYPE(Person)
+
+using Answers::enterPerson;
 
 class tst_Editor : public QObject
 {
@@ -166,25 +168,11 @@ void tst_Editor::personDialogs()
         QTest::ignoreMessage(QtDebugMsg, problem ? "Problem N: 0" : "No problem selected");
 
     Person shown;
-    QString caption;
-    DialogScript script({[&](QWidget *dialog) {
-        caption = dialog->windowTitle();
-        QString *fields[]
-            = {&typed.first, &typed.second, &typed.occupation, &typed.email, &typed.phone};
-        QString *seen[]
-            = {&shown.first, &shown.second, &shown.occupation, &shown.email, &shown.phone};
-        const char *names[] = {"txtFN", "txtSN", "txtOccupation", "txtEmail", "txtPhone"};
-        for (int i = 0; i < 5; ++i) {
-            auto *line = dialog->findChild<QLineEdit *>(names[i]);
-            *seen[i] = line->text();
-            line->clear();
-            QTest::keyClicks(line, *fields[i]);
-        }
-        QTest::keyClick(dialog, typed == Person {} ? Qt::Key_Escape : Qt::Key_Return);
-    }});
+    DialogScript script({enterPerson(typed, &shown)});
     QTest::mouseClick(edit ? window.btEditResp : window.btAddResp, Qt::LeftButton);
 
-    QCOMPARE(caption, edit ? "Edit person" : "Adding new person");
+    QCOMPARE(script.seen,
+             QStringList {edit ? "frmPeople | Edit person" : "frmPeople | Adding new person"});
     QCOMPARE(script.parents.value(0), &window);
     const Person ben {"Ben", "Smith", "Ben works", "ben@example.org", "100"};
     QCOMPARE(shown, edit ? ben : Person());

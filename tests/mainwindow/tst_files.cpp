@@ -54,13 +54,6 @@ class tst_Files : public QObject
             values << meeting->*field;
         return values;
     }
-    QStringList treeEntries() const
-    {
-        QStringList texts;
-        for (int i = 0; i < window->lvProblems->topLevelItemCount(); ++i)
-            texts << window->lvProblems->topLevelItem(i)->text(0);
-        return texts;
-    }
 
 private slots:
     void init()
@@ -104,7 +97,7 @@ void tst_Files::openIntoAnEmptyList()
     QCOMPARE(state().workingFileName(), file);
     QCOMPARE(state().currentMeeting(), 0);
     QCOMPARE(state().currentProblem(), -1);
-    QCOMPARE(treeEntries(), QStringList({"Road"}));
+    QCOMPARE(state().treeEntries(), QStringList({"Road"}));
     QCOMPARE(window->lvProblems->topLevelItem(0)->childCount(), 3);
     QCOMPARE(window->windowTitle(), QStringLiteral("::Road::"));
     QVERIFY(!window->txtDecision->isReadOnly());
@@ -161,7 +154,7 @@ void tst_Files::openWithMeetingsLoaded()
     QCOMPARE(script.seen, QStringList({"file dialog QFileDialog | Open", shown.arg(file)}));
     QCOMPARE(script.parents.value(1), nullptr);
     QCOMPARE(each(&Meeting::subject), subjects);
-    QCOMPARE(treeEntries(), subjects);
+    QCOMPARE(state().treeEntries(), subjects);
     QCOMPARE(state().currentMeeting(), subjects.last() == "Three" ? subjects.size() - 1 : 0);
     QCOMPARE(state().workingFileName(), file);
     QCOMPARE(each(&Meeting::saved), QList<bool>(subjects.size(), true));

@@ -1,6 +1,8 @@
 #ifndef FRMMAININSPECTOR_H
 #define FRMMAININSPECTOR_H
 
+#include <QTreeWidget>
+
 #include "app/frmmain.h"
 #include "document/meetingfile.h"
 
@@ -20,6 +22,22 @@ public:
     bool trackDecision() const { return window.trackDecision; }
     bool trackNotes() const { return window.trackNotes; }
     bool trackDue() const { return window.trackDue; }
+
+    QStringList subjects() const
+    {
+        QStringList texts;
+        for (const Meeting *meeting : std::as_const(*window.meetings))
+            texts << meeting->subject;
+        return texts;
+    }
+    // The texts of the tree's meeting entries, top to bottom.
+    QStringList treeEntries() const
+    {
+        QStringList texts;
+        for (int i = 0; i < window.lvProblems->topLevelItemCount(); ++i)
+            texts << window.lvProblems->topLevelItem(i)->text(0);
+        return texts;
+    }
 
     // Rebuilds the tree the way New, Open and Add problem do.
     void rebuildTree()

@@ -33,26 +33,28 @@ inline DialogScript::Answer describe(const QString &shortText, const QString &fu
     };
 }
 
-// Fills the person dialog and presses OK; `shown` gets the first name it opened with.
-inline DialogScript::Answer enterPerson(const Person &person, QString *shown = nullptr)
+// Fills the person dialog and presses Return, or Escape for a person with no field at all;
+// `shown` gets the person it opened with.
+inline DialogScript::Answer enterPerson(const Person &person, Person *shown = nullptr)
 {
     return [=](QWidget *dialog) {
         auto *people = qobject_cast<frmPeople *>(dialog);
         if (!people)
             return dialog->close(), void();
-        if (shown)
-            *shown = people->txtFN->text();
         const QList<QPair<QLineEdit *, QString>> fields
             = {{people->txtFN, person.first},
                {people->txtSN, person.second},
                {people->txtOccupation, person.occupation},
                {people->txtEmail, person.email},
                {people->txtPhone, person.phone}};
+        if (shown)
+            *shown = {fields[0].first->text(), fields[1].first->text(), fields[2].first->text(),
+                      fields[3].first->text(), fields[4].first->text()};
         for (const auto &[edit, text] : fields) {
             edit->clear();
             edit->insert(text);
         }
-        people->btOk->click();
+        QTest::keyClick(dialog, person == Person {} ? Qt::Key_Escape : Qt::Key_Return);
     };
 }
 

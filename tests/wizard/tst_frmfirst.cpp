@@ -154,7 +154,7 @@ void tst_FrmFirst::equalRowsActOnTheEarlierRecord_data()
     QTest::addColumn<Rows>("rows");
     QTest::addColumn<Action>("action");
     QTest::addColumn<int>("row"); // the equal row selected
-    QTest::addColumn<QString>("shown"); // what Edit's dialog opens with
+    QTest::addColumn<QString>("shown"); // first name or full description Edit opens with
     QTest::addColumn<QStringList>("left"); // first names or full descriptions, in list order
 
     for (int row : {0, 1}) {
@@ -193,15 +193,16 @@ void tst_FrmFirst::equalRowsActOnTheEarlierRecord()
     QCOMPARE(list->topLevelItem(0)->text(0), list->topLevelItem(1)->text(0));
     list->setCurrentItem(list->topLevelItem(row));
 
-    QString opened;
-    DialogScript script({persons ? enterPerson({"z", "a", "x", "e", "1"}, &opened)
-                                 : describe("Same", "z", &opened)});
+    Person personShown;
+    QString problemShown;
+    DialogScript script({persons ? enterPerson({"z", "a", "x", "e", "1"}, &personShown)
+                                 : describe("Same", "z", &problemShown)});
     if (action == Action::Edit)
         (persons ? wizard->btEdit : wizard->btEditProblem)->click();
     else
         (persons ? wizard->btDelete : wizard->btDeleteProblem)->click();
 
-    QCOMPARE(opened, shown);
+    QCOMPARE(persons ? personShown.first : problemShown, shown);
     QStringList records;
     if (persons) {
         for (const Participant *person : std::as_const(*wizard->getParticipants()))
