@@ -49,6 +49,24 @@ inline QVBoxLayout *labelledColumn(const char *objectName, QLabel *label, QWidge
     return column;
 }
 
+// A label in a column of its own beside its field's column. As tall as its field, it stays level
+// with it however the columns share out spare height.
+inline void addLabelFor(QLabel *label, QWidget *field, QBoxLayout *labels)
+{
+    label->setBuddy(field);
+    label->setFixedHeight(field->sizeHint().height());
+    labels->addWidget(label);
+}
+
+// An inner row of two layouts side by side.
+inline QHBoxLayout *sideBySide(const char *objectName, QLayout *left, QLayout *right)
+{
+    auto *row = makeNamedBox<QHBoxLayout>(objectName);
+    row->addLayout(left);
+    row->addLayout(right);
+    return row;
+}
+
 // The buttons beside a list, kept together in the middle of its height.
 inline QVBoxLayout *buttonColumn(const char *objectName,
                                  std::initializer_list<QPushButton *> buttons)

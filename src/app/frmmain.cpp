@@ -123,9 +123,7 @@ QHBoxLayout *frmMain::createPersonsGroup()
     btDeleteResp = makeNamed<QPushButton>("btDeleteResp", tr("&Delete"), Layout58);
     Layout68 = buttonColumn("Layout68", {btAddResp, btEditResp, btDeleteResp});
 
-    Layout9_2 = makeNamedBox<QHBoxLayout>("Layout9_2");
-    Layout9_2->addLayout(Layout8_2);
-    Layout9_2->addLayout(Layout68);
+    Layout9_2 = sideBySide("Layout9_2", Layout8_2, Layout68);
     return Layout9_2;
 }
 

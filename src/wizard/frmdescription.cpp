@@ -71,9 +71,7 @@ QHBoxLayout *frmDescription::createFieldsRow()
     Layout27->addWidget(txtShort);
     Layout27->addWidget(txtFull);
 
-    Layout28 = makeNamedBox<QHBoxLayout>("Layout28");
-    Layout28->addLayout(Layout26);
-    Layout28->addLayout(Layout27);
+    Layout28 = sideBySide("Layout28", Layout26, Layout27);
     return Layout28;
 }
 

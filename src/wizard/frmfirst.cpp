@@ -86,21 +86,14 @@ QHBoxLayout *frmFirst::createHeaderFields()
     Layout62 = makeNamedBox<QHBoxLayout>("Layout62");
     Layout62->addWidget(dteDate);
     Layout62->addItem(new QSpacerItem(20, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    const QList<QPair<QLabel *, QWidget *>> rows
-        = {{TextLabel1, txtTema}, {TextLabel2, txtPlace}, {TextLabel3, dteDate}};
-    for (const auto &[label, field] : rows) {
-        // As tall as its field, so the label column stays level with the fields.
-        label->setBuddy(field);
-        label->setFixedHeight(field->sizeHint().height());
-        Layout60->addWidget(label);
-    }
+    addLabelFor(TextLabel1, txtTema, Layout60);
+    addLabelFor(TextLabel2, txtPlace, Layout60);
+    addLabelFor(TextLabel3, dteDate, Layout60);
     Layout63->addWidget(txtTema);
     Layout63->addWidget(txtPlace);
     Layout63->addLayout(Layout62);
 
-    Layout65 = makeNamedBox<QHBoxLayout>("Layout65");
-    Layout65->addLayout(Layout60);
-    Layout65->addLayout(Layout63);
+    Layout65 = sideBySide("Layout65", Layout60, Layout63);
     return Layout65;
 }
 
@@ -119,9 +112,7 @@ QHBoxLayout *frmFirst::createParticipantsRow()
     btDelete = makeNamed<QPushButton>("btDelete", tr("&Delete"), page1);
     Layout68 = buttonColumn("Layout68", {btAdd, btEdit, btDelete});
 
-    Layout9 = makeNamedBox<QHBoxLayout>("Layout9");
-    Layout9->addLayout(Layout8);
-    Layout9->addLayout(Layout68);
+    Layout9 = sideBySide("Layout9", Layout8, Layout68);
     return Layout9;
 }
 
@@ -140,9 +131,7 @@ void frmFirst::createPage2()
     btDeleteProblem = makeNamed<QPushButton>("btDeleteProblem", tr("&Delete"), page2);
     Layout9_2 = buttonColumn("Layout9_2", {btAddProblem, btEditProblem, btDeleteProblem});
 
-    Layout10 = makeNamedBox<QHBoxLayout>("Layout10");
-    Layout10->addLayout(Layout8_2);
-    Layout10->addLayout(Layout9_2);
+    Layout10 = sideBySide("Layout10", Layout8_2, Layout9_2);
     page2Layout->addLayout(Layout10);
     setPage(PageProblems, page2);
 }

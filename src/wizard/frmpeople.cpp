@@ -43,13 +43,9 @@ void frmPeople::createWidgets()
     btCancel = makeNamed<QPushButton>("btCancel", tr("Cancel"), this);
 }
 
-// Labels and edits stand in two separate columns; a label as tall as its edit keeps the rows
-// level however the columns share out spare height.
 static void placeBeside(QLabel *label, QLineEdit *edit, QVBoxLayout *labels, QVBoxLayout *edits)
 {
-    label->setBuddy(edit);
-    label->setFixedHeight(edit->sizeHint().height());
-    labels->addWidget(label);
+    addLabelFor(label, edit, labels);
     edits->addWidget(edit);
 }
 
@@ -57,7 +53,6 @@ void frmPeople::createLayout()
 {
     frmPeopleLayout = makeOuterBox<QVBoxLayout>("frmPeopleLayout", this);
 
-    Layout57 = makeNamedBox<QHBoxLayout>("Layout57");
     Layout55 = makeNamedBox<QVBoxLayout>("Layout55");
     Layout56 = makeNamedBox<QVBoxLayout>("Layout56");
     placeBeside(TextLabel5, txtFN, Layout55, Layout56);
@@ -65,8 +60,7 @@ void frmPeople::createLayout()
     placeBeside(TextLabel7, txtOccupation, Layout55, Layout56);
     placeBeside(TextLabel8, txtEmail, Layout55, Layout56);
     placeBeside(TextLabel9, txtPhone, Layout55, Layout56);
-    Layout57->addLayout(Layout55);
-    Layout57->addLayout(Layout56);
+    Layout57 = sideBySide("Layout57", Layout55, Layout56);
     frmPeopleLayout->addLayout(Layout57);
 
     Layout67 = makeNamedBox<QHBoxLayout>("Layout67");

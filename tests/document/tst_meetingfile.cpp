@@ -28,7 +28,6 @@ private slots:
         row("lone low surrogate at the end dropped", u"a\xDE00", u"a");
         row("surrogates in the wrong order dropped", u"\xDE00\xD83D", u"");
         row("emoji kept", u"ok \U0001F600", u"ok \U0001F600");
-        row("cyrillic kept", u"Выполнить", u"Выполнить");
     }
 
     void xmlSafe()

@@ -39,9 +39,6 @@ void tst_Dialogs::input_data()
         "ab");
     row("Return in the full description is a line break", "txtFull", Input::Typed, "ab",
         Qt::Key_Return, 2, "ab\n");
-    row("Cancel in people", "btCancel", Input::Typed, "", Qt::Key_Space, 0, "Cancel");
-    row("Cancel in description", "btCancelDescription", Input::Typed, "", Qt::Key_Space, 0,
-        "&Cancel");
 
     const QString digits = QStringLiteral("1234567890").repeated(5); // shows where a cut fell
     row("26th phone character", "txtPhone", Input::Typed, digits.left(26), none, 1,
