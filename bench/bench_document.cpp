@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -16,11 +17,13 @@
 #include "document/meetingfile.h"
 #include "model/meeting.h"
 #include "model/recordstore.h"
+#include "report/reportprinter.h"
 #include "support/frmmaininspector.h"
 
-// Reading and writing a meeting document of 10, 1,000 and 10,000 problems, next to the bare
-// QDomDocument parse and serialisation that bound what the reader and writer can reach. Every
-// benchmark reports the same byte count, the size of the file, so their throughputs compare.
+// Reading, writing and reporting a meeting document of 10, 1,000 and 10,000 problems, next to
+// the bare QDomDocument parse and serialisation that bound what the reader and writer can reach.
+// Every benchmark reports the same byte count, the size of the file, so their throughputs
+// compare.
 
 namespace {
 
@@ -336,6 +339,31 @@ void BM_OpenAndExpand(benchmark::State &state)
     reportBytes(state, sample(int(state.range(0))));
 }
 
+// The plain-text report that Print draws and a notification mails.
+void BM_BuildEmailBody(benchmark::State &state)
+{
+    const Sample &meeting = sample(int(state.range(0)));
+    const frmMainInspector inspector(*window);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(inspector.buildEmailBody(meeting.index));
+    reportBytes(state, meeting);
+}
+
+// The report drawn into a PDF file, as Print does after its dialog.
+void BM_PrintReportToPdf(benchmark::State &state)
+{
+    const Sample &meeting = sample(int(state.range(0)));
+    const QString report = frmMainInspector(*window).buildEmailBody(meeting.index);
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::ScreenResolution);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("report.pdf")));
+        if (!ReportPrinter::print(printer, report, [](int) {}))
+            state.SkipWithError("printing failed");
+    }
+    reportBytes(state, meeting);
+}
+
 void meetingSizes(benchmark::internal::Benchmark *benchmark)
 {
     benchmark->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
@@ -354,6 +382,8 @@ BENCHMARK(BM_RebuildTree)->Apply(meetingSizes);
 BENCHMARK(BM_OpenMeeting)->Apply(meetingSizes);
 BENCHMARK(BM_ReopenEntry)->Apply(meetingSizes);
 BENCHMARK(BM_OpenAndExpand)->Apply(meetingSizes);
+BENCHMARK(BM_BuildEmailBody)->Apply(meetingSizes);
+BENCHMARK(BM_PrintReportToPdf)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // frmMain is a widget, so a QApplication comes first. The reader traces to the debug category;
 // silenced, the traces cost next to nothing and flood no terminal.

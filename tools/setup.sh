@@ -7,7 +7,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${1:-"$here/build"}
 shift || true
 
-packages=(cmake g++ make qt6-base-dev libgl-dev xsltproc libbenchmark-dev)
+packages=(cmake g++ make qt6-base-dev libgl-dev xsltproc poppler-utils libbenchmark-dev)
 
 missing=()
 for package in "${packages[@]}"; do

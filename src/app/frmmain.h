@@ -28,6 +28,7 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QVBoxLayout;
+class TransformProcess;
 
 // The one main window: the meetings tree, the problem detail editor beside it, and every
 // command. Its slots are spread over the sources of the folders that own them.
@@ -179,6 +180,11 @@ private:
     void startNewMeetingsList();
     bool writeMeeting(int index, const QString &fileName);
 
+    // Notification.
+    bool saveForNotification(Meeting *meeting);
+    TransformProcess *signallingProcess() const;
+    void endNotification(TransformProcess *process, const QString &failure);
+
     void createWidgets();
     void createDetailEditor();
     QVBoxLayout *createDecisionGroup();
@@ -202,8 +208,7 @@ private:
     // click on empty space leaves the record shown, and edits still reach it.
     bool editorShowsRecord = false;
     QString workingFileName;
-    QProcess *notificationProcess = nullptr;
-    QString transformOutput;
+    QProcess *notificationProcess = nullptr; // the xsltproc run started last
     QStringList *tempFiles = nullptr;
 
     // Tests reach the window's state through this one door.

@@ -5,13 +5,6 @@
 
 using namespace MeetingFile;
 
-// Null or invalid dates occur only where a document left them out; they are written empty,
-// which reads back as null.
-static QString textDate(const QDateTime &dateTime)
-{
-    return dateTime.isValid() ? dateTime.toString(Qt::TextDate) : QLatin1String("");
-}
-
 QString frmMain::buildXmlString(int index)
 {
     const Meeting *meeting = meetings->at(index);

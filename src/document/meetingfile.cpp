@@ -16,6 +16,11 @@ static bool isXmlChar(char32_t c)
     return c != 0xFFFE && c != 0xFFFF;
 }
 
+QString textDate(const QDateTime &dateTime)
+{
+    return dateTime.isValid() ? dateTime.toString(Qt::TextDate) : QString();
+}
+
 // One pass; the text is copied only from the first character that has to go.
 QString xmlSafe(const QString &text)
 {

@@ -2,6 +2,7 @@
 #define MEETINGFILE_H
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QDomDocument>
 #include <QLatin1String>
 #include <QString>
@@ -42,6 +43,10 @@ inline constexpr QLatin1String count {"count"}; // on the three lists; never rea
 // anything far beyond that is refused before a DOM is built.
 constexpr int maxDepth = 64;
 constexpr int maxAttributes = 64;
+
+// A date as documents and reports write it ("Thu Mar 6 14:30:00 2003"). Null or invalid dates
+// occur only where a document left them out; they are written empty, which reads back as null.
+QString textDate(const QDateTime &dateTime);
 
 // The text without the characters XML 1.0 cannot carry at all (C0 controls other than tab, line
 // feed and carriage return, U+FFFE, U+FFFF, unpaired surrogates). Such a character, pasted into a

@@ -1,8 +1,107 @@
 #include "app/frmmain.h"
 
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStatusBar>
+
+#include "app/trace.h"
+#include "report/htmlattachment.h"
+#include "report/meetingreport.h"
+#include "report/transformprocess.h"
+
 void frmMain::sendNotification()
-{ }
+{
+    Meeting *meeting = meetings->value(currentMeeting);
+    if (!meeting)
+        return;
+    if (meeting->saved) {
+        workingFileName = meeting->fileName;
+    } else if (!saveForNotification(meeting)) {
+        trace(QStringLiteral("Notification canceled"));
+        return;
+    }
+
+    auto *process = new TransformProcess(this);
+    notificationProcess = process;
+    process->subject = QStringLiteral("Meeting: ") + meeting->subject;
+    process->body = buildEmailBody(currentMeeting);
+    process->recipients = MeetingReport::recipients(*meeting);
+
+    // An absolute name: xsltproc would take a name starting with "-" for an option.
+    process->setProgram(QStringLiteral("xsltproc"));
+    process->setArguments(
+        {QStringLiteral("mootrak.xsl"), QFileInfo(workingFileName).absoluteFilePath()});
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    connect(process, &QProcess::readyReadStandardOutput, this, &frmMain::readFromStdout);
+    connect(process, &QProcess::finished, this, &frmMain::sendMail);
+    // A program that cannot start reports only this; finished() never comes.
+    connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            endNotification(process, QStringLiteral("xsltproc didn't start"));
+    });
+    process->start();
+}
+
+// The notification attaches the document on disk, so it goes on only after a save that really
+// wrote the meeting; a cancelled or failed save leaves nothing current to send.
+bool frmMain::saveForNotification(Meeting *meeting)
+{
+    QMessageBox::information(this, tr("Mootrak e-Mail notification"),
+                             tr("You should save meeting first"));
+    saveMeeting();
+    return meeting->saved;
+}
+
+// The run whose signal is being handled: each notification's run collects its own output.
+TransformProcess *frmMain::signallingProcess() const
+{
+    if (auto *process = qobject_cast<TransformProcess *>(sender()))
+        return process;
+    return qobject_cast<TransformProcess *>(notificationProcess);
+}
+
 void frmMain::readFromStdout()
-{ }
+{
+    if (TransformProcess *process = signallingProcess())
+        process->transformOutput += process->readAllStandardOutput();
+}
+
 void frmMain::sendMail()
-{ }
+{
+    TransformProcess *process = signallingProcess();
+    if (!process)
+        return;
+    readFromStdout();
+    if (process->exitStatus() != QProcess::NormalExit)
+        return endNotification(process, QStringLiteral("Can't send notification"));
+
+    const QString htmlFile = HtmlAttachment::write(process->transformOutput);
+    if (htmlFile.isEmpty())
+        return endNotification(process, tr("the HTML file could not be written"));
+    trace(QStringLiteral("FILE: ") + htmlFile);
+
+    const QStringList arguments
+        = {QStringLiteral("-s"),       process->subject, QStringLiteral("--body"), process->body,
+           QStringLiteral("--attach"), htmlFile,         process->recipients};
+    for (const QString &argument : arguments)
+        trace(argument);
+    tempFiles->append(htmlFile);
+    if (!QProcess::startDetached(QStringLiteral("kmail"), arguments))
+        return endNotification(process, QStringLiteral("kmail didn't start"));
+    endNotification(process, QString());
+}
+
+// Every notification ends here; a failure is traced and told in the status bar, so nobody
+// believes a mail went out.
+void frmMain::endNotification(TransformProcess *process, const QString &failure)
+{
+    if (failure.isEmpty()) {
+        statusBar()->showMessage(tr("Notification handed to the mail client"), 2000);
+    } else {
+        trace(failure);
+        statusBar()->showMessage(tr("No notification sent: %1").arg(failure), 2000);
+    }
+    if (notificationProcess == process)
+        notificationProcess = nullptr;
+    process->deleteLater();
+}

@@ -1,6 +1,14 @@
 #include "app/frmmain.h"
 
-QString frmMain::buildEmailBody(int)
+#include "app/trace.h"
+#include "report/meetingreport.h"
+
+QString frmMain::buildEmailBody(int iM)
 {
-    return QString();
+    const Meeting *meeting = meetings->value(iM);
+    if (!meeting) {
+        trace(QStringLiteral("No meeting choosed"));
+        return QString();
+    }
+    return MeetingReport::text(*meeting);
 }

@@ -49,10 +49,14 @@ public:
     // The meeting context menu's commands, on the current meeting.
     void delMeeting() { window.delMeeting(); }
     void addProblem() { window.addProblem(); }
+    void sendNotification() { window.sendNotification(); }
     // Open without the file dialog: read, parse, build the records and the tree.
     void openFile(const QString &fileName) { window.openFile(fileName); }
     // As Replace does: an empty list, so the next open asks nothing.
     void forgetMeetings() { window.startNewMeetingsList(); }
+
+    QString buildEmailBody(int index) const { return window.buildEmailBody(index); }
+    QProcess *notificationProcess() const { return window.notificationProcess; }
 
     // The document writer and reader, which the window keeps to itself.
     QString buildXmlString(int index) const { return window.buildXmlString(index); }

@@ -67,6 +67,43 @@ inline MeetingValue valueOf(const Meeting &meeting)
             problems};
 }
 
+// The records a value spells out; the meeting starts saved.
+inline Participant *recordOf(const Person &value)
+{
+    auto *person = RecordStore::make<Participant>();
+    person->firstName = value.first;
+    person->secondName = value.second;
+    person->occupation = value.occupation;
+    person->email = value.email;
+    person->phone = value.phone;
+    return person;
+}
+
+inline Meeting *recordOf(const MeetingValue &value)
+{
+    auto *meeting = RecordStore::make<Meeting>();
+    meeting->subject = value.subject;
+    meeting->date = value.date;
+    meeting->place = value.place;
+    meeting->decisionText = value.decision;
+    meeting->notes = value.notes;
+    for (const Person &person : value.participants)
+        meeting->participants->append(recordOf(person));
+    for (const ProblemValue &problemValue : value.problems) {
+        auto *problem = RecordStore::make<Problem>(problemValue.shortDescription,
+                                                   problemValue.fullDescription);
+        problem->notes = problemValue.notes;
+        problem->decision->text = problemValue.decision;
+        problem->decision->due = problemValue.due;
+        for (const Person &person : problemValue.responsibles)
+            problem->responsibles->append(recordOf(person));
+        meeting->problems->append(problem);
+    }
+    meeting->modified = false;
+    meeting->saved = true;
+    return meeting;
+}
+
 // What QCOMPARE prints when two meetings differ: every field, one item a line.
 inline char *toString(const MeetingValue &meeting)
 {

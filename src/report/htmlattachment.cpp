@@ -1,0 +1,51 @@
+#include "report/htmlattachment.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+#include "app/trace.h"
+
+namespace HtmlAttachment {
+
+static bool writeAll(int fd, const QByteArray &bytes)
+{
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+QString write(const QByteArray &html, const QByteArray &nameTemplate)
+{
+    QByteArray name = nameTemplate;
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) {
+        trace(QStringLiteral("mkstemp failed"));
+        return QString();
+    }
+    const bool written = writeAll(fd, html);
+    if (::close(fd) != 0 || !written) {
+        ::unlink(name.constData());
+        trace(QStringLiteral("TMP file not written"));
+        return QString();
+    }
+    const QByteArray htmlName = name + ".html";
+    if (::rename(name.constData(), htmlName.constData()) != 0) {
+        ::unlink(name.constData());
+        trace(QStringLiteral("rename failed"));
+        return QString();
+    }
+    return QString::fromLocal8Bit(htmlName);
+}
+
+} // namespace HtmlAttachment

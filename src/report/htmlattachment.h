@@ -1,0 +1,18 @@
+#ifndef HTMLATTACHMENT_H
+#define HTMLATTACHMENT_H
+
+#include <QByteArray>
+#include <QString>
+
+// The HTML file a notification attaches, written where the mail client can read it.
+namespace HtmlAttachment {
+
+// Writes the bytes, unchanged, to a new file that mkstemp makes from the template, then gives
+// it the same name with ".html" appended. The move replaces whatever entry has that name, a
+// planted link included, instead of writing through it. Returns the final name; on failure an
+// empty string, with the reason traced and no file left behind.
+QString write(const QByteArray &html, const QByteArray &nameTemplate = "/tmp/mtXXXXXXX");
+
+} // namespace HtmlAttachment
+
+#endif // HTMLATTACHMENT_H

@@ -1,0 +1,84 @@
+#include "report/meetingreport.h"
+
+#include "document/meetingfile.h"
+
+namespace MeetingReport {
+
+// Every separator is there even for empty fields, so the tab columns stay in place.
+static void appendPerson(QString &report, const Participant &person)
+{
+    report += person.firstName;
+    report += u", ";
+    report += person.secondName;
+    report += u'\t';
+    report += person.occupation;
+    report += u"\tmailto:";
+    report += person.email;
+    report += u"\tPhone: ";
+    report += person.phone;
+    report += u'\n';
+}
+
+static void appendHeader(QString &report, const Meeting &meeting)
+{
+    report += u"Subject: ";
+    report += meeting.subject;
+    report += u"\nAt ";
+    report += meeting.place;
+    report += u' ';
+    report += MeetingFile::textDate(meeting.date);
+    report += u"\n\nDecision:\n";
+    report += meeting.decisionText;
+    report += u"\n\nNotes:\n";
+    report += meeting.notes;
+    report += u"\n\n";
+}
+
+static void appendProblem(QString &report, const Problem &problem)
+{
+    report += problem.shortDescription;
+    report += u'\n';
+    report += problem.fullDescription;
+    report += u"\n\tDecision:\n";
+    report += problem.decision->text;
+    report += u"\n\tDue to: ";
+    report += MeetingFile::textDate(problem.decision->due);
+    report += u"\n\tResponsibles:\n";
+    for (const Participant *person : std::as_const(*problem.responsibles))
+        appendPerson(report, *person);
+    report += u"\tNotes:\n";
+    report += problem.notes;
+    report += u"\n\n";
+}
+
+QString text(const Meeting &meeting)
+{
+    QString report;
+    appendHeader(report, meeting);
+    report += u"Participants:\n";
+    for (const Participant *person : std::as_const(*meeting.participants))
+        appendPerson(report, *person);
+    report += u"------------------------------------------------------------\n\n";
+    report += u"Problems:\n\n";
+    for (const Problem *problem : std::as_const(*meeting.problems))
+        appendProblem(report, *problem);
+    report += u"\n------------------- Last line --------------------------";
+    return report;
+}
+
+QString recipients(const Meeting &meeting)
+{
+    QString list;
+    const auto appendAddresses = [&list](const QList<Participant *> &persons) {
+        for (const Participant *person : persons) {
+            list += person->email;
+            list += u',';
+        }
+    };
+    appendAddresses(*meeting.participants);
+    for (const Problem *problem : std::as_const(*meeting.problems))
+        appendAddresses(*problem->responsibles);
+    return list;
+}
+
+} // namespace MeetingReport

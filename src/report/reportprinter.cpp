@@ -1,0 +1,63 @@
+#include "report/reportprinter.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+#include <QStringView>
+
+namespace ReportPrinter {
+
+static constexpr int margin = 10;
+
+// On a full disk Qt can cut a PDF while QPainter::end() reports success; a whole file ends
+// with the trailer's end-of-file marker.
+static bool pdfWrittenWhole(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
+        return false;
+    file.seek(file.size() - 16);
+    return file.read(16).contains("%%EOF");
+}
+
+static bool printsToPdfFile(const QPrinter &printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+}
+
+static bool drawLines(QPainter &painter, QPrinter &printer, const QString &report,
+                      const std::function<void(int)> &onNewPage)
+{
+    const int lineSpacing = painter.fontMetrics().lineSpacing();
+    const int pageWidth = printer.width();
+    const int pageHeight = printer.height();
+    int page = 1;
+    int y = 0;
+    for (const QStringView line : QStringView(report).tokenize(u'\n')) {
+        if (margin + y > pageHeight - margin) {
+            onNewPage(++page);
+            if (!printer.newPage())
+                return false;
+            y = 0;
+        }
+        painter.drawText(QRect(margin, margin + y, pageWidth, lineSpacing),
+                         Qt::TextExpandTabs | Qt::TextDontClip, line.toString());
+        y += lineSpacing;
+    }
+    return true;
+}
+
+bool print(QPrinter &printer, const QString &report, const std::function<void(int)> &onNewPage)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const bool drawn = drawLines(painter, printer, report, onNewPage);
+    const bool ended = painter.end();
+    if (!drawn || !ended || printer.printerState() == QPrinter::Error)
+        return false;
+    return !printsToPdfFile(printer) || pdfWrittenWhole(printer.outputFileName());
+}
+
+} // namespace ReportPrinter
