@@ -98,8 +98,11 @@ private slots:
         window = std::make_unique<frmMain>();
         window->show();
     }
+    // Closing the window keeps the HTML files for the mail client; the tests leave none behind.
     void cleanup()
     {
+        for (const QString &attachment : std::as_const(*state().tempFiles()))
+            QFile::remove(attachment);
         window.reset();
         dir.reset();
     }
