@@ -3,7 +3,6 @@
 #include <QProcess>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 
 #include "report/transformprocess.h"
 #include "support/dialogscript.h"
@@ -76,10 +75,6 @@ class tst_Notify : public QObject
         state().rebuildTree();
         return meeting;
     }
-    void select(int index)
-    {
-        window->lvProblems->setCurrentItem(window->lvProblems->topLevelItem(index));
-    }
     // What the real xsltproc prints for the document with the shipped stylesheet.
     static QByteArray transform(const QString &document)
     {
@@ -126,7 +121,7 @@ void tst_Notify::mailClientGetsTheMeeting()
     meeting->participants->at(1)->email.clear();
     meeting->problems->at(0)->responsibles->append(meeting->participants->at(0));
     loadSaved(meeting);
-    select(0);
+    state().select(0);
 
     state().sendNotification();
 
@@ -169,9 +164,8 @@ void tst_Notify::unsavedMeetingIsSavedFirst()
     writeFile(path("taken"), "a file where the failed save wants a folder");
     Meeting *meeting = makeMeeting("Unsaved", {"A"});
     meeting->markModified();
-    state().meetings()->append(meeting);
-    state().rebuildTree();
-    select(0);
+    state().load({meeting});
+    state().select(0);
 
     if (!mailed)
         QTest::ignoreMessage(QtDebugMsg, "Notification canceled");
@@ -202,14 +196,14 @@ void tst_Notify::mailIsForTheMeetingItStartedWith()
     const auto restore = useStandIns();
     loadSaved(makeMeeting("First", {"A"}));
     loadSaved(makeMeeting("Second", {"B"}, {"Sue"}));
-    select(0);
+    state().select(0);
 
     state().sendNotification();
     if (deleteIt) {
         DialogScript script({click("&Yes")});
         state().delMeeting();
     }
-    select(deleteIt ? 0 : 1);
+    state().select(deleteIt ? 0 : 1);
 
     QTRY_COMPARE(calls().size(), 1);
     QCOMPARE(calls().at(0).value(1), "Meeting: First");
@@ -222,9 +216,9 @@ void tst_Notify::twoNotificationsKeepTheirOwnAttachments()
     const auto restore = useStandIns();
     loadSaved(makeMeeting("First", {"A"}));
     loadSaved(makeMeeting("Second", {"B"}));
-    select(0);
+    state().select(0);
     state().sendNotification();
-    select(1);
+    state().select(1);
     state().sendNotification();
 
     QTRY_COMPARE(calls().size(), 2);
@@ -248,7 +242,7 @@ void tst_Notify::missingXsltprocIsReported()
 {
     const auto restore = useStandIns(false);
     loadSaved(makeMeeting("First", {"A"}));
-    select(0);
+    state().select(0);
 
     QTest::ignoreMessage(QtDebugMsg, "xsltproc didn't start");
     state().sendNotification();

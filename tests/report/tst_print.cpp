@@ -5,7 +5,6 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 
 #include "report/meetingreport.h"
 #include "support/dialogscript.h"
@@ -67,9 +66,8 @@ class tst_Print : public QObject
     void select(Meeting *meeting)
     {
         frmMainInspector state(*window);
-        state.meetings()->append(meeting);
-        state.rebuildTree();
-        window->lvProblems->setCurrentItem(window->lvProblems->topLevelItem(0));
+        state.load({meeting});
+        state.select(0);
     }
     // Prints with the dialog answered, and returns the status bar's messages.
     QStringList print(const Script &answers)

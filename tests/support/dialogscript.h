@@ -34,8 +34,6 @@ public:
     QList<QWidget *> parents;
     QStringList offeredNames; // the name in each file dialog's name field when it opened
 
-    bool finished() const { return answers.isEmpty(); }
-
 private:
     // Re-armed before answering, since an answer may open the next dialog in a nested loop;
     // the script is the timer's context, so no poll outlives it.

@@ -18,10 +18,6 @@ public:
     int currentMeeting() const { return window.currentMeeting; }
     int currentProblem() const { return window.currentProblem; }
     QStringList *tempFiles() const { return window.tempFiles; }
-    QString workingFileName() const { return window.workingFileName; }
-    bool trackDecision() const { return window.trackDecision; }
-    bool trackNotes() const { return window.trackNotes; }
-    bool trackDue() const { return window.trackDue; }
 
     QStringList subjects() const
     {
@@ -45,6 +41,21 @@ public:
         window.clearGUI();
         window.fillGUI();
     }
+    // Meetings already loaded, shown in the tree.
+    void load(const QList<Meeting *> &loaded)
+    {
+        window.meetings->append(loaded);
+        rebuildTree();
+    }
+    // Selects a meeting's entry, or one of its problem entries. A problem entry is reached by
+    // opening its meeting, which puts the problems in the order shown.
+    void select(int meeting, int problem = -1)
+    {
+        QTreeWidgetItem *entry = window.lvProblems->topLevelItem(meeting);
+        if (problem != -1)
+            window.lvProblems->expandItem(entry);
+        window.lvProblems->setCurrentItem(problem == -1 ? entry : entry->child(problem));
+    }
     void saveMeeting() { window.saveMeeting(); }
     // The meeting context menu's commands, on the current meeting.
     void delMeeting() { window.delMeeting(); }
@@ -56,7 +67,6 @@ public:
     void forgetMeetings() { window.startNewMeetingsList(); }
 
     QString buildEmailBody(int index) const { return window.buildEmailBody(index); }
-    QProcess *notificationProcess() const { return window.notificationProcess; }
 
     // The document writer and reader, which the window keeps to itself.
     QString buildXmlString(int index) const { return window.buildXmlString(index); }

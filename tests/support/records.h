@@ -79,6 +79,17 @@ inline Participant *recordOf(const Person &value)
     return person;
 }
 
+inline Problem *recordOf(const ProblemValue &value)
+{
+    auto *problem = RecordStore::make<Problem>(value.shortDescription, value.fullDescription);
+    problem->notes = value.notes;
+    problem->decision->text = value.decision;
+    problem->decision->due = value.due;
+    for (const Person &person : value.responsibles)
+        problem->responsibles->append(recordOf(person));
+    return problem;
+}
+
 inline Meeting *recordOf(const MeetingValue &value)
 {
     auto *meeting = RecordStore::make<Meeting>();
@@ -89,16 +100,8 @@ inline Meeting *recordOf(const MeetingValue &value)
     meeting->notes = value.notes;
     for (const Person &person : value.participants)
         meeting->participants->append(recordOf(person));
-    for (const ProblemValue &problemValue : value.problems) {
-        auto *problem = RecordStore::make<Problem>(problemValue.shortDescription,
-                                                   problemValue.fullDescription);
-        problem->notes = problemValue.notes;
-        problem->decision->text = problemValue.decision;
-        problem->decision->due = problemValue.due;
-        for (const Person &person : problemValue.responsibles)
-            problem->responsibles->append(recordOf(person));
-        meeting->problems->append(problem);
-    }
+    for (const ProblemValue &problem : value.problems)
+        meeting->problems->append(recordOf(problem));
     meeting->modified = false;
     meeting->saved = true;
     return meeting;
@@ -130,44 +133,41 @@ inline char *toString(const MeetingValue &meeting)
 // Records for the window tests. A meeting "S" with problems {"A", "B"} has participant Ann
 // Smith; problem i has full description "A #i", decision "Decision on A #i", notes "Notes on
 // A #i", due 2003-03-14 12:00:0i and responsible "R<i>" Doe. It starts saved.
-inline Participant *makePerson(const QString &first, const QString &second)
+inline Person personValue(const QString &first, const QString &second)
 {
-    auto *person = RecordStore::make<Participant>();
-    person->firstName = first;
-    person->secondName = second;
-    person->occupation = first + QLatin1String(" works");
-    person->email = first.toLower() + QLatin1String("@example.org");
-    person->phone = QStringLiteral("100");
-    return person;
+    return {first, second, first + QLatin1String(" works"),
+            first.toLower() + QLatin1String("@example.org"), QStringLiteral("100")};
+}
+
+inline ProblemValue problemValue(const QString &shortDescription, int i)
+{
+    const QString full = shortDescription + QLatin1String(" #") + QString::number(i);
+    return {shortDescription,
+            full,
+            QLatin1String("Notes on ") + full,
+            QLatin1String("Decision on ") + full,
+            QDateTime(QDate(2003, 3, 14), QTime(12, 0, i)),
+            {personValue(QLatin1String("R") + QString::number(i), QStringLiteral("Doe"))}};
 }
 
 inline Problem *makeProblem(const QString &shortDescription, int i)
 {
-    const QString full = shortDescription + QLatin1String(" #") + QString::number(i);
-    auto *problem = RecordStore::make<Problem>(shortDescription, full);
-    problem->decision->text = QLatin1String("Decision on ") + full;
-    problem->decision->due = QDateTime(QDate(2003, 3, 14), QTime(12, 0, i));
-    problem->notes = QLatin1String("Notes on ") + full;
-    problem->responsibles->append(
-        makePerson(QLatin1String("R") + QString::number(i), QStringLiteral("Doe")));
-    return problem;
+    return recordOf(problemValue(shortDescription, i));
 }
 
 inline Meeting *makeMeeting(const QString &subject, const QStringList &problems,
                             const QStringList &participants = {"Ann"})
 {
-    auto *meeting = RecordStore::make<Meeting>();
-    meeting->subject = subject;
-    meeting->date = QDateTime(QDate(2003, 3, 6), QTime(14, 30, 5));
-    meeting->decisionText = subject + QLatin1String(" decided");
-    meeting->notes = subject + QLatin1String(" notes");
+    MeetingValue value;
+    value.subject = subject;
+    value.date = QDateTime(QDate(2003, 3, 6), QTime(14, 30, 5));
+    value.decision = subject + QLatin1String(" decided");
+    value.notes = subject + QLatin1String(" notes");
     for (const QString &name : participants)
-        meeting->participants->append(makePerson(name, QStringLiteral("Smith")));
+        value.participants << personValue(name, QStringLiteral("Smith"));
     for (int i = 0; i < problems.size(); ++i)
-        meeting->problems->append(makeProblem(problems.at(i), i));
-    meeting->modified = false;
-    meeting->saved = true;
-    return meeting;
+        value.problems << problemValue(problems.at(i), i);
+    return recordOf(value);
 }
 
 // Changed since it was last read or saved: both flags say so.
