@@ -75,9 +75,10 @@ void frmMain::sendMail()
     if (process->exitStatus() != QProcess::NormalExit)
         return endNotification(process, QStringLiteral("Can't send notification"));
 
-    const QString htmlFile = HtmlAttachment::write(process->transformOutput);
+    QString failure;
+    const QString htmlFile = HtmlAttachment::write(process->transformOutput, failure);
     if (htmlFile.isEmpty())
-        return endNotification(process, tr("the HTML file could not be written"));
+        return endNotification(process, failure);
     trace(QStringLiteral("FILE: ") + htmlFile);
 
     const QStringList arguments

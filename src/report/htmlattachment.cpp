@@ -5,8 +5,6 @@
 #include <cstdlib>
 #include <unistd.h>
 
-#include "app/trace.h"
-
 namespace HtmlAttachment {
 
 static bool writeAll(int fd, const QByteArray &bytes)
@@ -25,24 +23,24 @@ static bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 
-QString write(const QByteArray &html, const QByteArray &nameTemplate)
+QString write(const QByteArray &html, QString &failure, const QByteArray &nameTemplate)
 {
     QByteArray name = nameTemplate;
     const int fd = ::mkstemp(name.data());
     if (fd < 0) {
-        trace(QStringLiteral("mkstemp failed"));
+        failure = QStringLiteral("mkstemp failed");
         return QString();
     }
     const bool written = writeAll(fd, html);
     if (::close(fd) != 0 || !written) {
         ::unlink(name.constData());
-        trace(QStringLiteral("TMP file not written"));
+        failure = QStringLiteral("TMP file not written");
         return QString();
     }
     const QByteArray htmlName = name + ".html";
     if (::rename(name.constData(), htmlName.constData()) != 0) {
         ::unlink(name.constData());
-        trace(QStringLiteral("rename failed"));
+        failure = QStringLiteral("rename failed");
         return QString();
     }
     return QString::fromLocal8Bit(htmlName);

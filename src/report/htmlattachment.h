@@ -10,8 +10,9 @@ namespace HtmlAttachment {
 // Writes the bytes, unchanged, to a new file that mkstemp makes from the template, then gives
 // it the same name with ".html" appended. The move replaces whatever entry has that name, a
 // planted link included, instead of writing through it. Returns the final name; on failure an
-// empty string, with the reason traced and no file left behind.
-QString write(const QByteArray &html, const QByteArray &nameTemplate = "/tmp/mtXXXXXXX");
+// empty string, with the reason in `failure` and no file left behind.
+QString write(const QByteArray &html, QString &failure,
+              const QByteArray &nameTemplate = "/tmp/mtXXXXXXX");
 
 } // namespace HtmlAttachment
 
