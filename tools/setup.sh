@@ -7,7 +7,8 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${1:-"$here/build"}
 shift || true
 
-packages=(cmake g++ make qt6-base-dev libgl-dev xsltproc poppler-utils libbenchmark-dev)
+packages=(cmake g++ make qt6-base-dev libgl-dev xsltproc poppler-utils libbenchmark-dev
+          tango-icon-theme)
 
 missing=()
 for package in "${packages[@]}"; do

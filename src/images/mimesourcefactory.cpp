@@ -5,7 +5,9 @@ const QImage *MimeSourceFactory::data(const QString &absName) const
     const auto found = stored.constFind(absName);
     if (found != stored.constEnd())
         return &found.value();
-    for (const MimeSourceFactory *factory : added) {
+    // A copy: a factory may take itself out and put itself back while it answers.
+    const QList<MimeSourceFactory *> factories = added;
+    for (const MimeSourceFactory *factory : factories) {
         if (const QImage *image = factory->data(absName))
             return image;
     }

@@ -16,7 +16,8 @@ public:
     MimeSourceFactory(const MimeSourceFactory &) = delete;
     MimeSourceFactory &operator=(const MimeSourceFactory &) = delete;
 
-    // The image known under the name, or null when there is none.
+    // The image known under the name, or null when there is none. The pointer is good until the
+    // next image is stored.
     virtual const QImage *data(const QString &absName) const;
 
     void setImage(const QString &absName, const QImage &image);

@@ -8,5 +8,7 @@
 // empty pixmap and the form is built all the same.
 QPixmap uic_load_pixmap_frmMain(const QString &name);
 QPixmap uic_load_pixmap_frmFirst(const QString &name);
+QPixmap uic_load_pixmap_frmPeople(const QString &name);
+QPixmap uic_load_pixmap_frmDescription(const QString &name);
 
 #endif // PIXMAPLOADERS_H
