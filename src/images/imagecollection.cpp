@@ -67,10 +67,12 @@ const QImage *DesignerMimeSourceFactory_mootrak::data(const QString &absName) co
         defaultFactory->setImage(absName, image);
         return defaultFactory->data(absName);
     }
-    // Out of the way while asking, so the default source does not come back here for the name.
-    MimeSourceFactory::removeFactory(const_cast<DesignerMimeSourceFactory_mootrak *>(this));
+    // Out of the way while asking, so the default source does not come back here for the name;
+    // put back only if it was there, so an instance never registered is never left behind.
+    const bool wasAdded = MimeSourceFactory::removeFactory(this);
     const QImage *answer = defaultFactory->data(absName);
-    MimeSourceFactory::addFactory(const_cast<DesignerMimeSourceFactory_mootrak *>(this));
+    if (wasAdded)
+        MimeSourceFactory::addFactory(this);
     return answer;
 }
 

@@ -6,7 +6,7 @@ const QImage *MimeSourceFactory::data(const QString &absName) const
     if (found != stored.constEnd())
         return &found.value();
     // A copy: a factory may take itself out and put itself back while it answers.
-    const QList<MimeSourceFactory *> factories = added;
+    const QList<const MimeSourceFactory *> factories = added;
     for (const MimeSourceFactory *factory : factories) {
         if (const QImage *image = factory->data(absName))
             return image;
@@ -25,12 +25,12 @@ MimeSourceFactory *MimeSourceFactory::defaultFactory()
     return &factory;
 }
 
-void MimeSourceFactory::addFactory(MimeSourceFactory *factory)
+void MimeSourceFactory::addFactory(const MimeSourceFactory *factory)
 {
     defaultFactory()->added.append(factory);
 }
 
-void MimeSourceFactory::removeFactory(MimeSourceFactory *factory)
+bool MimeSourceFactory::removeFactory(const MimeSourceFactory *factory)
 {
-    defaultFactory()->added.removeAll(factory);
+    return defaultFactory()->added.removeAll(factory) > 0;
 }

@@ -23,12 +23,13 @@ public:
     void setImage(const QString &absName, const QImage &image);
 
     static MimeSourceFactory *defaultFactory();
-    static void addFactory(MimeSourceFactory *factory);
-    static void removeFactory(MimeSourceFactory *factory);
+    static void addFactory(const MimeSourceFactory *factory);
+    // True when the factory had been added.
+    static bool removeFactory(const MimeSourceFactory *factory);
 
 private:
     QHash<QString, QImage> stored;
-    QList<MimeSourceFactory *> added;
+    QList<const MimeSourceFactory *> added;
 };
 
 #endif // MIMESOURCEFACTORY_H

@@ -5,6 +5,7 @@
 #include <QTreeWidget>
 
 #include "app/frmmain.h"
+#include "images/designermimesourcefactory_mootrak.h"
 #include "images/imagecollection.h"
 #include "images/mimesourcefactory.h"
 #include "images/pixmaploaders.h"
@@ -116,6 +117,14 @@ private slots:
         QCOMPARE(answer, &marker.marker);
         QCOMPARE(marker.requests, 1);
         QCOMPARE(imageTableSearches(), searchesBefore);
+    }
+
+    // A miss takes the factory out while it asks; one never added must not be left added.
+    void unregisteredFactoryStaysUnregistered()
+    {
+        DesignerMimeSourceFactory_mootrak unregistered;
+        QCOMPARE(unregistered.data(QStringLiteral("Print")), nullptr);
+        QVERIFY2(!MimeSourceFactory::removeFactory(&unregistered), "left added after a miss");
     }
 
     void images_data()
