@@ -1,9 +1,9 @@
 #include "document/meetingfile.h"
 
+#include "document/xmlguard.h"
+
 #include <QCoreApplication>
 #include <QXmlStreamReader>
-
-#include <cstring>
 
 namespace MeetingFile {
 
@@ -181,158 +181,37 @@ QByteArray fileContents(const QString &tree)
     return contents;
 }
 
-// One cheap pass over the bytes that measures nesting and attributes the way the parser will
-// see them. It only needs to be exact for well-formed documents: the parser judges the rest.
-class Scanner
+bool parse(QByteArray contents, QDomDocument &document, QString &errorMessage)
 {
-    Q_DECLARE_TR_FUNCTIONS(MeetingFile)
-
-public:
-    explicit Scanner(const QByteArray &contents)
-        : at(contents.constData())
-        , end(contents.constData() + contents.size())
-    { }
-
-    bool run(QString &errorMessage);
-
-private:
-    bool skipPast(const char *terminator);
-    bool skipDoctype(QString &errorMessage);
-    bool scanStartTag(QString &errorMessage);
-
-    const char *at;
-    const char *end;
-    int depth = 0;
-};
-
-bool Scanner::skipPast(const char *terminator)
-{
-    const std::size_t length = std::strlen(terminator);
-    while (at < end) {
-        const char *found = static_cast<const char *>(std::memchr(at, terminator[0], end - at));
-        if (!found || std::size_t(end - found) < length)
-            break;
-        if (std::memcmp(found, terminator, length) == 0) {
-            at = found + length;
-            return true;
-        }
-        at = found + 1;
-    }
-    at = end;
-    return false;
-}
-
-// Follows quoted values: true while c belongs to one, its quotes included.
-static bool quoted(char c, char &quote)
-{
-    if (quote) {
-        if (c == quote)
-            quote = 0;
-        return true;
-    }
-    if (c != '"' && c != '\'')
+    if (contents.size() > maxFileSize) {
+        errorMessage = tooLargeMessage();
         return false;
-    quote = c;
-    return true;
-}
-
-bool Scanner::skipDoctype(QString &errorMessage)
-{
-    char quote = 0;
-    bool inSubset = false;
-    for (; at < end; ++at) {
-        const char c = *at;
-        if (quoted(c, quote))
-            continue;
-        if (c == '[') {
-            inSubset = true;
-        } else if (c == ']') {
-            inSubset = false;
-        } else if (inSubset && c == '<' && end - at >= 8 && std::memcmp(at, "<!ENTITY", 8) == 0) {
-            errorMessage
-                = tr("the document declares entities, which a meeting document never uses");
-            return false;
-        } else if (c == '>' && !inSubset) {
-            ++at;
-            return true;
-        }
     }
-    return true;
-}
-
-bool Scanner::scanStartTag(QString &errorMessage)
-{
-    int attributes = 0;
-    char quote = 0;
-    for (; at < end; ++at) {
-        const char c = *at;
-        if (quoted(c, quote))
-            continue;
-        if (c == '=') {
-            if (++attributes > maxAttributes) {
-                errorMessage = tr("an element has more than %1 attributes").arg(maxAttributes);
-                return false;
-            }
-        } else if (c == '>') {
-            const bool empty = at[-1] == '/';
-            ++at;
-            if (!empty && ++depth > maxDepth) {
-                errorMessage = tr("elements are nested deeper than %1 levels").arg(maxDepth);
-                return false;
-            }
-            return true;
-        }
-    }
-    return true;
-}
-
-bool Scanner::run(QString &errorMessage)
-{
-    while (at < end) {
-        at = static_cast<const char *>(std::memchr(at, '<', end - at));
-        if (!at)
-            return true;
-        ++at;
-        if (at == end)
-            return true;
-        const auto startsWith = [this](const char *text) {
-            const std::size_t length = std::strlen(text);
-            return std::size_t(end - at) >= length && std::memcmp(at, text, length) == 0;
-        };
-        if (startsWith("!--")) {
-            skipPast("-->");
-        } else if (startsWith("![CDATA[")) {
-            skipPast("]]>");
-        } else if (*at == '!') {
-            if (!skipDoctype(errorMessage))
-                return false;
-        } else if (*at == '?') {
-            skipPast("?>");
-        } else if (*at == '/') {
-            --depth;
-            skipPast(">");
-        } else if (!scanStartTag(errorMessage)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool parse(const QByteArray &contents, QDomDocument &document, QString &errorMessage)
-{
-    Scanner scanner(contents);
-    if (!scanner.run(errorMessage))
+    QString text;
+    if (!decode(contents, text, errorMessage) || !withinLimits(text, errorMessage))
         return false;
+    contents = QByteArray(); // large documents: keep one copy of the text at a time
 
-    QXmlStreamReader reader(contents);
+    // Handed characters, the reader ignores the encoding the declaration names: decode() read it.
+    QXmlStreamReader reader(text);
+    text = QString();
     reader.setEntityExpansionLimit(0); // the five predefined entities and references still work
     int line = 0;
     int column = 0;
     QString message;
     if (document.setContent(&reader, false, &message, &line, &column))
         return true;
-    errorMessage = Scanner::tr("%1 (line %2, column %3)").arg(message).arg(line).arg(column);
+    errorMessage = QCoreApplication::translate("MeetingFile", "%1 (line %2, column %3)")
+                       .arg(message)
+                       .arg(line)
+                       .arg(column);
     return false;
+}
+
+QString tooLargeMessage()
+{
+    return QCoreApplication::translate("MeetingFile", "the file is larger than %1 MiB")
+        .arg(maxFileSize / (1024 * 1024));
 }
 
 } // namespace MeetingFile

@@ -43,6 +43,8 @@ inline constexpr QLatin1String count {"count"}; // on the three lists; never rea
 // anything far beyond that is refused before a DOM is built.
 constexpr int maxDepth = 64;
 constexpr int maxAttributes = 64;
+// Far beyond any meeting; opening holds several copies of a document's text at once.
+constexpr qint64 maxFileSize = 64 * 1024 * 1024;
 
 // A date as documents and reports write it ("Thu Mar 6 14:30:00 2003"). Null or invalid dates
 // occur only where a document left them out; they are written empty, which reads back as null.
@@ -61,9 +63,14 @@ QString treeText(const QDomDocument &document);
 // feed, in ISO-8859-1; characters beyond Latin-1 become numeric character references.
 QByteArray fileContents(const QString &tree);
 
-// Parses file contents into `document`. Documents that are not well-formed, declare entities, or
-// go beyond maxDepth or maxAttributes are refused, with the reason in `errorMessage`.
-bool parse(const QByteArray &contents, QDomDocument &document, QString &errorMessage);
+// Parses file contents into `document`. Documents that are larger than maxFileSize, not validly
+// encoded, not well-formed, have a document type declaration, or go beyond maxDepth or
+// maxAttributes are refused, with the reason in `errorMessage`. Pass the contents in with
+// std::move where they are not needed afterwards: parsing then frees them early.
+bool parse(QByteArray contents, QDomDocument &document, QString &errorMessage);
+
+// The reason given for a file larger than maxFileSize.
+QString tooLargeMessage();
 
 } // namespace MeetingFile
 

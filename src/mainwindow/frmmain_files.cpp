@@ -66,7 +66,8 @@ static void showOpenError(const QString &text, const QString &fileName, const QS
     box.exec();
 }
 
-// Reads a chosen name only when it is a regular file: opening a FIFO would block for ever.
+// Reads a chosen name only when it is a regular file: opening a FIFO would block for ever. One
+// byte more than a document may hold is enough for the parser to refuse a larger file.
 static bool readRegularFile(const QString &fileName, QByteArray &contents)
 {
     if (!QFileInfo(fileName).isFile())
@@ -74,7 +75,7 @@ static bool readRegularFile(const QString &fileName, QByteArray &contents)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    contents = file.readAll();
+    contents = file.read(MeetingFile::maxFileSize + 1);
     return file.error() == QFileDevice::NoError;
 }
 
@@ -96,7 +97,7 @@ void frmMain::openFile(const QString &fileName)
     }
     QDomDocument document;
     QString reason;
-    if (!MeetingFile::parse(contents, document, reason)) {
+    if (!MeetingFile::parse(std::move(contents), document, reason)) {
         showOpenError(tr("Parsing error for file %1"), fileName, reason);
         return;
     }

@@ -6,9 +6,10 @@ RecordStore &RecordStore::instance()
     return store;
 }
 
-RecordStore::~RecordStore()
+void RecordStore::release()
 {
     // Newest first, so a record goes before the lists that were made before it.
     for (auto it = kept.rbegin(); it != kept.rend(); ++it)
         it->release(it->object);
+    kept.clear();
 }

@@ -22,6 +22,10 @@ public:
     // How many objects the store keeps; it only grows while the program runs.
     static std::size_t size() { return instance().kept.size(); }
 
+    // Frees every record now, newest first. Only for a program that reads one document after
+    // another in a loop and keeps nothing: no pointer to any record may be used afterwards.
+    static void releaseAll() { instance().release(); }
+
 private:
     struct Kept
     {
@@ -30,11 +34,12 @@ private:
     };
 
     RecordStore() = default;
-    ~RecordStore();
+    ~RecordStore() { release(); }
     RecordStore(const RecordStore &) = delete;
     RecordStore &operator=(const RecordStore &) = delete;
 
     static RecordStore &instance();
+    void release();
 
     std::vector<Kept> kept;
 };

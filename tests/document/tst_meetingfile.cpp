@@ -1,3 +1,4 @@
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,6 +12,16 @@ class tst_MeetingFile : public QObject
     static QByteArray nested(int depth)
     {
         return QByteArray("<a>").repeated(depth) + 'x' + QByteArray("</a>").repeated(depth);
+    }
+
+    // The text in a wide encoding, starting with a byte order mark.
+    static QByteArray utf16(const QString &text, QStringConverter::Encoding encoding)
+    {
+        return QStringEncoder(encoding, QStringConverter::Flag::WriteBom).encode(text);
+    }
+    static QByteArray utf16(const QByteArray &latin1, QStringConverter::Encoding encoding)
+    {
+        return utf16(QString::fromLatin1(latin1), encoding);
     }
 
 private slots:
@@ -90,13 +101,94 @@ private slots:
         row("markup in comment and CDATA not counted",
             "<a><!--" + nested(100) + "--><![CDATA[" + nested(100) + "]]></a>", nested(100));
         row("'>' and '=' inside attribute values", attributes(maxAttributes - 1, " b=\"=>=\""), "");
-        row("doctype without entities", "<!DOCTYPE meeting><meeting>m</meeting>", "m");
         row("nested one past the limit", nested(maxDepth + 1), "", "nested");
         row("attributes one past the limit", attributes(maxAttributes + 1), "", "attributes");
-        row("billion laughs", (dtd + "]><a>&l9;</a>").toLatin1(), "", "entities");
+        row("doctype without entities", "<!DOCTYPE meeting><meeting>m</meeting>", "", "type");
+        row("billion laughs", (dtd + "]><a>&l9;</a>").toLatin1(), "", "type");
         row("unclosed element", "<meeting><header></meeting>", "", "");
         row("empty file", "", "", "");
-        row("system entity naming a local file", system + "<m>&s;</m>", "", "entities");
+        row("system entity naming a local file", system + "<m>&s;</m>", "", "type");
+        row("one byte over the size limit", QByteArray(MeetingFile::maxFileSize + 1, ' '), "",
+            "larger");
+        row("encoding unknown", "<?xml version='1.0' encoding='x-none'?><a/>", "", "x-none");
+        row("invalid UTF-8", "<a>\xff</a>", "", "UTF-8");
+        row("UTF-8 cut inside a character", "<a/>\xc3", "", "UTF-8");
+    }
+
+    // Every hiding place a byte-level count could be fooled by, around each bomb.
+    void hiddenBombs_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("refused"); // a word of the reason
+        const QByteArray deep = nested(100'000);
+        QByteArray crowded = "<a";
+        for (int i = 0; i < 65'536; ++i)
+            crowded += " a" + QByteArray::number(i) + "='1'";
+        crowded += "/>";
+        const QList<std::pair<const char *, QByteArray>> bombs {{"deep", deep},
+                                                                {"crowded", crowded}};
+        for (const auto &[bombName, bomb] : bombs) {
+            const QString reason = bomb == deep ? "nested" : "attributes";
+            const auto row
+                = [&](const char *place, const QByteArray &contents, const QString &why) {
+                      QTest::addRow("%s after %s", bombName, place) << contents << why;
+                  };
+            row("a comment in the doctype subset", "<!DOCTYPE a [<!-- ]> -->]>" + bomb, "type");
+            row("a PI in the doctype subset", "<!DOCTYPE a [<?p ]> ?>]>" + bomb, "type");
+            row("a quoted literal in the doctype", "<!DOCTYPE a SYSTEM ']>'>" + bomb, "type");
+            row("a quote in a comment", "<!-- ' -->" + bomb, reason);
+            row("a quote in a PI", "<?p \" ?>" + bomb, reason);
+            row("a quote in a CDATA section", "<r><![CDATA[ ' ]]>" + bomb + "</r>", reason);
+            row("'>' in an attribute value", "<r a='>'>" + bomb + "</r>", reason);
+            row("nothing, in UTF-16LE", utf16(bomb, QStringConverter::Utf16LE), reason);
+            row("nothing, in UTF-16BE", utf16(bomb, QStringConverter::Utf16BE), reason);
+            row("nothing, in UTF-32", utf16(bomb, QStringConverter::Utf32LE), reason);
+        }
+    }
+
+    void hiddenBombs()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, refused);
+        QDomDocument document;
+        QString error;
+        QVERIFY(!MeetingFile::parse(contents, document, error));
+        QVERIFY2(error.contains(refused), qPrintable(error));
+    }
+
+    // A document reads in every encoding XML allows, its text intact.
+    void encodings_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("text");
+        const QString meeting = QStringLiteral("<meeting about='Zürich'>Ж – é</meeting>");
+        const QString declared = QStringLiteral("<?xml version='1.0' encoding='%1'?>");
+        const QString text = QStringLiteral("Ж – é");
+        using E = QStringConverter::Encoding;
+        QTest::newRow("UTF-8") << meeting.toUtf8() << text;
+        QTest::newRow("UTF-8 with a mark") << "\xef\xbb\xbf" + meeting.toUtf8() << text;
+        QTest::newRow("UTF-8 declared") << (declared.arg("UTF-8") + meeting).toUtf8() << text;
+        QTest::newRow("UTF-16LE with a mark")
+            << utf16(declared.arg("UTF-16") + meeting, E::Utf16LE) << text;
+        QTest::newRow("UTF-16BE with a mark")
+            << utf16(declared.arg("UTF-16") + meeting, E::Utf16BE) << text;
+        QTest::newRow("UTF-16LE without a mark")
+            << utf16(declared.arg("UTF-16") + meeting, E::Utf16LE).sliced(2) << text;
+        QTest::newRow("UTF-32BE with a mark") << utf16(meeting, E::Utf32BE) << text;
+        QTest::newRow("windows-1252 declared") << declared.arg("windows-1252").toLatin1()
+                + "<meeting about='Z\xfcrich'>\x80 \x96 \xe9</meeting>"
+                                               << QStringLiteral("€ – é");
+    }
+
+    void encodings()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, text);
+        QDomDocument document;
+        QString error;
+        QVERIFY2(MeetingFile::parse(contents, document, error), qPrintable(error));
+        QCOMPARE(document.documentElement().attribute("about"), QStringLiteral("Zürich"));
+        QCOMPARE(document.documentElement().text(), text);
     }
 
     // A refused document comes with a reason; no document holds the secret file's content.
