@@ -21,6 +21,7 @@
 #include "app/formwidgets.h"
 #include "app/itemmargindelegate.h"
 #include "images/pixmaploaders.h"
+#include "mainwindow/duedateedit.h"
 
 frmMain::frmMain(QWidget *parent, const char *name, Qt::WindowFlags fl)
     : QMainWindow(parent, fl)
@@ -97,9 +98,7 @@ QVBoxLayout *frmMain::createDecisionGroup()
     Layout56 = labelledColumn("Layout56", TextLabel3, txtDecision);
 
     lblDue = makeNamed<QLabel>("lblDue", tr("Выполнить до:"), Layout58);
-    dtDue = makeNamed<QDateTimeEdit>("dtDue", Layout58);
-    dtDue->setDisplayFormat(QStringLiteral("yyyy-MM-dd hh:mm:ss")); // documents keep seconds
-    dtDue->setCalendarPopup(true);
+    dtDue = makeNamed<DueDateEdit>("dtDue", Layout58);
     Layout55 = makeNamedBox<QHBoxLayout>("Layout55");
     Layout55->addWidget(lblDue);
     Layout55->addWidget(dtDue);

@@ -15,7 +15,7 @@
 #include "model/meeting.h"
 
 class QAction;
-class QDateTimeEdit;
+class DueDateEdit;
 class QHBoxLayout;
 class QLabel;
 class QMenu;
@@ -55,7 +55,7 @@ public:
     QTextEdit *txtDecision;
     QHBoxLayout *Layout55;
     QLabel *lblDue;
-    QDateTimeEdit *dtDue;
+    DueDateEdit *dtDue;
     QHBoxLayout *Layout9_2;
     QVBoxLayout *Layout8_2;
     QLabel *lblResp;
@@ -170,6 +170,7 @@ private:
     // New, add problem and delete.
     Meeting *meetingFromWizard();
     void clearEditor();
+    void setEditorOpen(bool open);
 
     // Open and save.
     QString askOpenFileName();

@@ -1,11 +1,11 @@
 #include "app/frmmain.h"
 
-#include <QDateTimeEdit>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTreeWidget>
 
 #include "app/trace.h"
+#include "mainwindow/duedateedit.h"
 #include "model/personrow.h"
 #include "model/recordstore.h"
 #include "wizard/frmpeople.h"
@@ -59,7 +59,7 @@ void frmMain::dtDue_valueChanged(const QDateTime &dt)
     if (!target.meeting)
         return;
     QDateTime &date = target.problem ? target.problem->decision->due : target.meeting->date;
-    date = dt;
+    date = DueDateEdit::due(dt);
     target.meeting->markModified();
 }
 
@@ -150,6 +150,9 @@ void frmMain::btDeleteResp_clicked()
     persons->removeAt(index); // unlinked only: the record stays valid
     meeting->markModified();
     delete row;
+    // The view moves the selection to the next row; a second click must not delete that one.
+    lvResp->setCurrentItem(nullptr);
+    lvResp->clearSelection();
 }
 
 void frmMain::lvResp_selectionChanged(QTreeWidgetItem *li)

@@ -1,6 +1,5 @@
 #include "app/frmmain.h"
 
-#include <QDateTimeEdit>
 #include <QHash>
 #include <QLabel>
 #include <QMenu>
@@ -9,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "app/trace.h"
+#include "mainwindow/duedateedit.h"
 #include "model/personrow.h"
 
 #include <deque>
@@ -20,8 +20,8 @@ void frmMain::clearGUI()
     lvProblems->clear();
 }
 
-// Blanks the detail editor without taking the blanking for an edit, and closes its person list
-// to input until a record is shown again.
+// Blanks the detail editor without taking the blanking for an edit, and closes it to input until
+// a record is shown again: with no record shown, whatever were typed would have nowhere to go.
 void frmMain::clearEditor()
 {
     editorShowsRecord = false;
@@ -32,9 +32,18 @@ void frmMain::clearEditor()
     txtFull->clear();
     txtDecision->clear();
     txtNotes->clear();
-    dtDue->setDateTime(QDateTime::currentDateTime());
-    // With no record shown, a person typed into the dialog would have nowhere to go.
-    btAddResp->setEnabled(false);
+    dtDue->showDue(QDateTime());
+    lblResp->setText(tr("Responsibles:"));
+    lblDue->setText(tr("Выполнить до:"));
+    setEditorOpen(false);
+}
+
+void frmMain::setEditorOpen(bool open)
+{
+    txtDecision->setReadOnly(!open);
+    txtNotes->setReadOnly(!open);
+    dtDue->setEnabled(open);
+    btAddResp->setEnabled(open);
     btEditResp->setEnabled(false);
     btDeleteResp->setEnabled(false);
 }
@@ -54,8 +63,6 @@ void frmMain::fillGUI()
             children.append(new QTreeWidgetItem({(*it)->shortDescription}));
         entry->addChildren(children);
 
-        txtDecision->setReadOnly(false);
-        txtNotes->setReadOnly(false);
         trackDecision = true;
         trackNotes = true;
     }
@@ -82,13 +89,10 @@ void frmMain::showInEditor(const QString &decision, const QString &notes, const 
     txtNotes->setPlainText(notes);
     trackNotes = true;
     trackDue = false;
-    dtDue->setDateTime(due);
+    dtDue->showDue(due);
     trackDue = true;
     editorShowsRecord = true;
-
-    btAddResp->setEnabled(true);
-    btEditResp->setEnabled(false);
-    btDeleteResp->setEnabled(false);
+    setEditorOpen(true);
 }
 
 void frmMain::showMeeting(QTreeWidgetItem *li)

@@ -1,4 +1,5 @@
-#include <QDateTimeEdit>
+#include "mainwindow/duedateedit.h"
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
@@ -26,6 +27,9 @@ private slots:
     void personDialogs_data();
     void personDialogs();
     void rowSelectionAndDelete();
+    void recordWithoutDateShowsNoDate_data();
+    void recordWithoutDateShowsNoDate();
+    void closedAfterRebuild();
 };
 
 // A shown window with meeting "M": participants Ann, Ben, Cid, problem "Printer" with
@@ -201,10 +205,56 @@ void tst_Editor::rowSelectionAndDelete()
     QTest::mouseClick(window.btDeleteResp, Qt::LeftButton);
     QCOMPARE(*meeting->participants, QList<Participant *>({persons.at(0), persons.at(2)}));
     QVERIFY(isMarked(meeting));
+    QCOMPARE(window.lvResp->selectedItems().size(), 0);
+    QVERIFY2(!window.btDeleteResp->isEnabled(), "a second click would delete another person");
+    QVERIFY(!window.btEditResp->isEnabled());
 
     QTest::mouseClick(viewport, Qt::LeftButton, {}, second); // a double click starts as a click
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, second);
     QTRY_COMPARE(opened, QStringList({"Cid"}));
+}
+
+void tst_Editor::recordWithoutDateShowsNoDate_data()
+{
+    QTest::addColumn<bool>("problem");
+    QTest::newRow("meeting") << false;
+    QTest::newRow("problem") << true;
+}
+
+// The box shows that there is no date, not the date shown before; only a step writes a date.
+void tst_Editor::recordWithoutDateShowsNoDate()
+{
+    QFETCH(bool, problem);
+    frmMain window;
+    Meeting *meeting = show(window, !problem); // the other record's date is shown first
+    QDateTime &date = problem ? meeting->problems->at(0)->decision->due : meeting->date;
+    date = QDateTime();
+    frmMainInspector(window).select(0, problem ? 0 : -1);
+    QCOMPARE(window.dtDue->text(), QStringLiteral("no date"));
+
+    window.dtDue->setFocus();
+    QTest::keyClick(window.dtDue, Qt::Key_Down);
+    QVERIFY2(date.isNull(), qPrintable(date.toString()));
+    QTest::keyClick(window.dtDue, Qt::Key_Up);
+    QVERIFY2(date.isValid(), "a step up from no date picks a date");
+    QVERIFY2(date.date().year() > 1752, qPrintable(date.toString()));
+}
+
+// After a rebuild nothing is selected: the editor is blank and takes no input.
+void tst_Editor::closedAfterRebuild()
+{
+    frmMain window;
+    Meeting *meeting = show(window, true);
+    const MeetingValue before = valueOf(*meeting);
+    frmMainInspector(window).rebuildTree();
+
+    QTest::keyClicks(window.txtDecision, "lost");
+    QCOMPARE(window.txtDecision->toPlainText(), QString());
+    QVERIFY(!window.btAddResp->isEnabled());
+    QVERIFY(!window.dtDue->isEnabled());
+    QCOMPARE(window.lblResp->text(), QStringLiteral("Responsibles:"));
+    QCOMPARE(window.lblDue->text(), QStringLiteral("Выполнить до:"));
+    QCOMPARE(valueOf(*meeting), before);
 }
 
 QTEST_MAIN(tst_Editor)

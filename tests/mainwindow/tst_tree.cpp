@@ -1,5 +1,5 @@
+#include "mainwindow/duedateedit.h"
 #include <QContextMenuEvent>
-#include <QDateTimeEdit>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMenu>
