@@ -245,9 +245,13 @@ void tst_Files::saveEveryMeetingInTurn()
 void tst_Files::saveFailuresKeepTheOldFile_data()
 {
     QTest::addColumn<QString>("target");
-    QTest::newRow("disk full") << "big.xml";
-    QTest::newRow("target below a regular file") << "big.xml/new.xml";
-    QTest::newRow("target is a fifo") << "pipe";
+    QTest::addColumn<QString>("reason"); // what the box's informative text says
+    QTest::newRow("disk full") << "big.xml"
+                               << "File too large";
+    QTest::newRow("target below a regular file") << "big.xml/new.xml"
+                                                 << "Not a directory";
+    QTest::newRow("target is a fifo") << "pipe"
+                                      << "not a regular file";
 }
 
 // Root-proof: a file-size limit stands for a full disk; no one can write the other targets.
@@ -255,6 +259,7 @@ void tst_Files::saveFailuresKeepTheOldFile_data()
 void tst_Files::saveFailuresKeepTheOldFile()
 {
     QFETCH(QString, target);
+    QFETCH(QString, reason);
     open({document("Big", QStringList(300, "Problem")), document("Other")});
     edit(state().meetings()->at(0));
     const QByteArray old = readFile(path("big.xml"));
@@ -277,6 +282,8 @@ void tst_Files::saveFailuresKeepTheOldFile()
     }
 
     QCOMPARE(script.seen.mid(2), QStringList({"Critical Error | Cannot save file " + file}));
+    const QString told = script.informativeTexts.value(script.informativeTexts.size() - 1);
+    QVERIFY2(told.contains(reason), qPrintable(told));
     QCOMPARE(readFile(path("big.xml")), old);
     QCOMPARE(state().meetings()->at(0)->fileName, path("big.xml"));
     QVERIFY(isMarked(state().meetings()->at(0)));

@@ -33,6 +33,7 @@ public:
     QStringList seen;
     QList<QWidget *> parents;
     QStringList offeredNames; // the name in each file dialog's name field when it opened
+    QStringList informativeTexts; // each message box's
 
 private:
     // Re-armed before answering, since an answer may open the next dialog in a nested loop;
@@ -64,6 +65,7 @@ private:
         parents << dialog->parentWidget();
         if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
             seen << box->windowTitle() + QLatin1String(" | ") + box->text();
+            informativeTexts << box->informativeText();
         } else if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
             seen << QLatin1String("file dialog ") + files->objectName() + QLatin1String(" | ")
                     + files->windowTitle();
