@@ -19,7 +19,7 @@
 #include <QVBoxLayout>
 
 #include "app/formwidgets.h"
-#include "app/itemmargindelegate.h"
+#include "app/personlist.h"
 #include "images/pixmaploaders.h"
 #include "mainwindow/duedateedit.h"
 
@@ -110,11 +110,9 @@ QVBoxLayout *frmMain::createDecisionGroup()
 QHBoxLayout *frmMain::createPersonsGroup()
 {
     lblResp = makeNamed<QLabel>("lblResp", tr("Responsibles:"), Layout58);
-    lvResp = makeNamed<QTreeWidget>("lvResp", Layout58);
-    lvResp->setRootIsDecorated(false);
-    lvResp->setHeaderLabels({tr("Name"), tr("Occupation"), tr("Phone"), tr("E-mail")});
-    lvResp->headerItem()->setIcon(0, uic_load_pixmap_frmMain(QStringLiteral("kdmconfig.png")));
-    lvResp->setItemDelegate(new ItemMarginDelegate(2, lvResp));
+    lvResp = makeNamed<PersonList>(
+        "lvResp", QStringList {tr("Name"), tr("Occupation"), tr("Phone"), tr("E-mail")},
+        uic_load_pixmap_frmMain(QStringLiteral("kdmconfig.png")), Layout58);
     Layout8_2 = labelledColumn("Layout8_2", lblResp, lvResp);
 
     btAddResp = makeNamed<QPushButton>("btAddResp", tr("&Add"), Layout58);

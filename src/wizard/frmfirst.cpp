@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/formwidgets.h"
-#include "app/itemmargindelegate.h"
+#include "app/personlist.h"
 #include "app/trace.h"
 #include "images/pixmaploaders.h"
 #include "model/personrow.h"
@@ -41,14 +41,10 @@ frmFirst::~frmFirst()
     destroy();
 }
 
-// A list view of the wizard: flat, sorted by its first column until a header is clicked.
-static QTreeWidget *sortedList(const char *objectName, const QStringList &columns,
-                               const QString &iconName, QWidget *parent)
+// A list view of the wizard: single selection, sorted by its first column until a header is
+// clicked.
+static QTreeWidget *sorted(QTreeWidget *list)
 {
-    auto *list = makeNamed<QTreeWidget>(objectName, parent);
-    list->setRootIsDecorated(false);
-    list->setHeaderLabels(columns);
-    list->headerItem()->setIcon(0, uic_load_pixmap_frmFirst(iconName));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSortingEnabled(true);
     list->sortByColumn(0, Qt::AscendingOrder);
@@ -100,11 +96,9 @@ QHBoxLayout *frmFirst::createHeaderFields()
 QHBoxLayout *frmFirst::createParticipantsRow()
 {
     TextLabel4 = makeNamed<QLabel>("TextLabel4", tr("Participants:"), page1);
-    lbPart = sortedList("lbPart", {tr("Name"), tr("Occupation"), tr("Phone"), tr("E-mail")},
-                        QStringLiteral("kdmconfig.png"), page1);
-    lbPart->setItemDelegate(new ItemMarginDelegate(2, lbPart));
-    // Narrower than the default, so all four columns fit the page without scrolling sideways.
-    lbPart->header()->setDefaultSectionSize(75);
+    lbPart = sorted(makeNamed<PersonList>(
+        "lbPart", QStringList {tr("Name"), tr("Occupation"), tr("Phone"), tr("E-mail")},
+        uic_load_pixmap_frmFirst(QStringLiteral("kdmconfig.png")), page1));
     Layout8 = labelledColumn("Layout8", TextLabel4, lbPart);
 
     btAdd = makeNamed<QPushButton>("btAdd", tr("&Add"), page1);
@@ -123,7 +117,10 @@ void frmFirst::createPage2()
     page2Layout = makeOuterBox<QVBoxLayout>("page2Layout", page2);
 
     TextLabel3_2 = makeNamed<QLabel>("TextLabel3_2", tr("Описание проблем:"), page2);
-    lvProblems = sortedList("lvProblems", {tr("Problems")}, QStringLiteral("whatsnext.png"), page2);
+    lvProblems = sorted(makeNamed<QTreeWidget>("lvProblems", page2));
+    lvProblems->setRootIsDecorated(false);
+    lvProblems->setHeaderLabels({tr("Problems")});
+    lvProblems->headerItem()->setIcon(0, uic_load_pixmap_frmFirst(QStringLiteral("whatsnext.png")));
     Layout8_2 = labelledColumn("Layout8_2", TextLabel3_2, lvProblems);
 
     btAddProblem = makeNamed<QPushButton>("btAddProblem", tr("&Add"), page2);

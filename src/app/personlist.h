@@ -1,0 +1,21 @@
+#ifndef PERSONLIST_H
+#define PERSONLIST_H
+
+#include <QTreeWidget>
+
+// A flat list of persons whose columns fit their contents and share out the width left over,
+// so that all columns show without scrolling sideways whenever they fit, at any window size.
+class PersonList : public QTreeWidget
+{
+    Q_OBJECT
+
+public:
+    PersonList(const QStringList &columns, const QPixmap &nameIcon, QWidget *parent);
+
+    void fitColumns();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+};
+
+#endif // PERSONLIST_H
