@@ -7,6 +7,7 @@
 #include "app/trace.h"
 #include "report/htmlattachment.h"
 #include "report/meetingreport.h"
+#include "report/stylesheetfolder.h"
 #include "report/transformprocess.h"
 
 void frmMain::sendNotification()
@@ -31,6 +32,7 @@ void frmMain::sendNotification()
     process->setProgram(QStringLiteral("xsltproc"));
     process->setArguments(
         {QStringLiteral("mootrak.xsl"), QFileInfo(workingFileName).absoluteFilePath()});
+    process->setWorkingDirectory(stylesheetFolder());
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     connect(process, &QProcess::readyReadStandardOutput, this, &frmMain::readFromStdout);
     connect(process, &QProcess::finished, this, &frmMain::sendMail);

@@ -1,0 +1,11 @@
+#ifndef STYLESHEETFOLDER_H
+#define STYLESHEETFOLDER_H
+
+#include <QString>
+
+// The folder xsltproc runs in, so that the bare name "mootrak.xsl" finds the stylesheet: the
+// folder Mootrak was started in when it holds one (a stylesheet of the user's own, or share/ of
+// the source tree), else the folder an installed Mootrak keeps its data in.
+QString stylesheetFolder();
+
+#endif // STYLESHEETFOLDER_H
