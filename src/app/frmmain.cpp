@@ -257,6 +257,7 @@ void frmMain::init()
 // The lists go, the records they name stay: they belong to the record store.
 void frmMain::destroy()
 {
+    stopNotifications();
     delete meetings;
     meetings = nullptr;
     delete tempFiles;
@@ -266,6 +267,7 @@ void frmMain::destroy()
 void frmMain::fileExit()
 {
     qDebug().noquote() << "Exit";
+    stopNotifications();
     delFile();
     close();
 }

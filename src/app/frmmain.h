@@ -185,6 +185,7 @@ private:
     bool saveForNotification(Meeting *meeting);
     TransformProcess *signallingProcess() const;
     void endNotification(TransformProcess *process, const QString &failure);
+    void stopNotifications();
 
     void createWidgets();
     void createDetailEditor();

@@ -108,3 +108,16 @@ void frmMain::endNotification(TransformProcess *process, const QString &failure)
         notificationProcess = nullptr;
     process->deleteLater();
 }
+
+// An xsltproc that has not ended by Exit is not waited for: it is ended, and its notification
+// goes no further, so no mail client opens after the program has gone.
+void frmMain::stopNotifications()
+{
+    for (TransformProcess *process : findChildren<TransformProcess *>()) {
+        process->disconnect(this);
+        process->kill();
+        process->waitForFinished();
+        delete process;
+    }
+    notificationProcess = nullptr;
+}

@@ -37,7 +37,13 @@ QString write(const QByteArray &html, QString &failure, const QByteArray &nameTe
         failure = QStringLiteral("TMP file not written");
         return QString();
     }
+    return giveHtmlName(name, failure);
+}
+
+QString giveHtmlName(const QByteArray &name, QString &failure)
+{
     const QByteArray htmlName = name + ".html";
+    // The system's rename() replaces the entry itself; QFile::rename() would copy through a link.
     if (::rename(name.constData(), htmlName.constData()) != 0) {
         ::unlink(name.constData());
         failure = QStringLiteral("rename failed");

@@ -14,6 +14,11 @@ namespace HtmlAttachment {
 QString write(const QByteArray &html, QString &failure,
               const QByteArray &nameTemplate = "/tmp/mtXXXXXXX");
 
+// Gives the file `name` the name with ".html" appended, replacing whatever entry has that name,
+// a planted link included, instead of writing through it. Returns the new name; on failure an
+// empty string, with the reason in `failure` and the file removed.
+QString giveHtmlName(const QByteArray &name, QString &failure);
+
 } // namespace HtmlAttachment
 
 #endif // HTMLATTACHMENT_H
