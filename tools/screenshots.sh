@@ -1,0 +1,208 @@
+#!/usr/bin/env bash
+# Takes the pictures for the documentation: Mootrak runs under Xvfb with the sample meeting
+# share/examples/release-planning.xml and is driven with xdotool.
+# Usage: tools/screenshots.sh [output-folder]      (default: build/screenshots)
+# Writes main-window.png, wizard.png, person-dialog.png and printed-page.png there.
+# Needs xvfb-run (xvfb), xdotool, import (imagemagick) and pdftoppm (poppler-utils).
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+self="$here/tools/$(basename "${BASH_SOURCE[0]}")"
+app="$here/build/mootrak"
+sample="$here/share/examples/release-planning.xml"
+
+fail() {
+    echo "screenshots: $*" >&2
+    exit 1
+}
+
+# ---------------------------------------------------------------------------------------------
+# The part that runs inside the X server: start Mootrak, walk through the four scenes, quit.
+# ---------------------------------------------------------------------------------------------
+inside() {
+    local out=$1 work=$2 pid="" main
+
+    # Mootrak and Qt's dialogs write settings, caches and a runtime folder under the home folder;
+    # all of that goes into the scratch folder so a run leaves nothing behind.
+    export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" \
+           XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
+    mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+    # Mootrak's diagnostic traces would only fill the log.
+    export QT_LOGGING_RULES="default.debug=false"
+
+    stop_app() {
+        if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+            kill "$pid" 2>/dev/null || true
+            wait "$pid" 2>/dev/null || true
+        fi
+        pid=""
+    }
+    trap stop_app EXIT
+
+    die() {
+        echo "screenshots: $*" >&2
+        if [ -s "$work/mootrak.log" ]; then
+            echo "screenshots: last lines Mootrak wrote:" >&2
+            tail -n 20 "$work/mootrak.log" >&2
+        fi
+        exit 1
+    }
+
+    # Prints the id of the first visible window whose title matches $1, waiting up to $2 seconds.
+    # A polling loop rather than "search --sync": that one waits for ever when a step goes wrong.
+    wait_window() {
+        local name=$1 seconds=${2:-10} id i
+        for ((i = 0; i < seconds * 10; i++)); do
+            [ -n "$pid" ] && ! kill -0 "$pid" 2>/dev/null && die "Mootrak quit while waiting for \"$name\""
+            id=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1 || true)
+            if [ -n "$id" ]; then
+                echo "$id"
+                return 0
+            fi
+            sleep 0.1
+        done
+        die "no window \"$name\" after $seconds s"
+    }
+
+    # Waits until window $1 is closed or hidden.
+    wait_closed() {
+        local id=$1 what=$2 i
+        for ((i = 0; i < 100; i++)); do
+            xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' || return 0
+            sleep 0.1
+        done
+        die "$what did not close"
+    }
+
+    # Takes window $1 alone, so the picture has exactly the window's size and no black border.
+    # The short sleep lets Qt finish painting after the last key or resize.
+    shoot() {
+        sleep 0.5
+        import -window "$1" "$out/$2"
+        echo "wrote $out/$2 ($(identify -format '%wx%h' "$out/$2"))"
+    }
+
+    # Types into the focused widget; a short delay per key so no key gets lost.
+    type_text() {
+        xdotool type --delay 12 -- "$1"
+    }
+
+    # The program finds its stylesheet in the folder it starts in, so it runs in share/.
+    cd "$here/share"
+    ../build/mootrak >"$work/mootrak.log" 2>&1 &
+    pid=$!
+
+    main=$(wait_window "Decision tracker" 20)
+    # Larger than the first size, so the detail panel's lists show whole rows.
+    xdotool windowsize --sync "$main" 1000 760
+    xdotool windowfocus --sync "$main"
+
+    # --- Open the sample -----------------------------------------------------------------------
+    local dialog
+    xdotool key ctrl+o
+    dialog=$(wait_window '^Open$')
+    xdotool windowfocus --sync "$dialog"
+    type_text "$sample"
+    xdotool key Return
+    wait_closed "$dialog" "The Open dialog"
+    # The title turns into the meeting's subject once the document is read; an error box keeps it.
+    local i
+    for ((i = 0; i < 50; i++)); do
+        [ "$(xdotool getwindowname "$main")" != "Decision tracker" ] && break
+        sleep 0.1
+    done
+    [ "$(xdotool getwindowname "$main")" != "Decision tracker" ] || die "the sample did not open"
+
+    # --- Main window: the meeting expanded, "Crash when printing long reports" selected ---------
+    # A click in the empty part of the tree gives it the focus without depending on row heights;
+    # Home selects the meeting, Right expands it, and the tree's type-ahead search finds the
+    # problem whatever order the problems show in.
+    xdotool windowfocus --sync "$main"
+    xdotool mousemove --window "$main" 78 500 click 1
+    sleep 0.2
+    xdotool key Home Right
+    sleep 0.2
+    type_text "Crash"
+    shoot "$main" main-window.png
+
+    # --- Print the selected meeting to a PDF ---------------------------------------------------
+    # Alt+N puts the focus on the printer list and End picks its last entry, "Print to File (PDF)"
+    # (typing the name would open the list's popup at the first space). Alt+F goes to the file name.
+    local pdf="$work/meeting.pdf"
+    xdotool key ctrl+p
+    dialog=$(wait_window '^Print$')
+    xdotool windowfocus --sync "$dialog"
+    xdotool key alt+n End alt+f ctrl+a
+    type_text "$pdf"
+    xdotool key Return
+    wait_closed "$dialog" "The print dialog"
+    # The report is written after the dialog closes; wait until the PDF is complete.
+    for ((i = 0; i < 100; i++)); do
+        [ -s "$pdf" ] && pdfinfo "$pdf" >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    [ -s "$pdf" ] || die "printing made no PDF"
+    pdftoppm -png -r 60 -singlefile "$pdf" "$out/printed-page"
+    echo "wrote $out/printed-page.png ($(identify -format '%wx%h' "$out/printed-page.png"))"
+
+    # --- New-meeting wizard with one participant, and the person dialog ------------------------
+    local wizard person
+    xdotool windowfocus --sync "$main"
+    xdotool key ctrl+n
+    # With a meeting loaded Mootrak first asks whether to add or replace; Return means Add.
+    dialog=$(wait_window '^Add or Replace' 5)
+    xdotool windowfocus --sync "$dialog"
+    xdotool key Return
+    wizard=$(wait_window '^New Subject$')
+    # At its first size the participant's phone and e-mail columns are cut short.
+    xdotool windowsize --sync "$wizard" 640 400
+    xdotool windowfocus --sync "$wizard"
+    type_text "Design review of the 2.0 installer"
+    xdotool key Tab
+    type_text "Room 2, Berlin office"
+    xdotool key alt+a
+    person=$(wait_window '^New person$')
+    xdotool windowfocus --sync "$person"
+    type_text "Maria"; xdotool key Tab
+    type_text "Keller"; xdotool key Tab
+    type_text "Technical writer"; xdotool key Tab
+    type_text "maria.keller@example.org"; xdotool key Tab
+    type_text "+49 30 555 05 50"
+    shoot "$person" person-dialog.png
+    xdotool key Return
+    wait_closed "$person" "The person dialog"
+    shoot "$wizard" wizard.png
+    xdotool key Escape
+    wait_closed "$wizard" "The wizard"
+
+    stop_app
+    trap - EXIT
+}
+
+if [ "${1:-}" = "--inside-xvfb" ]; then
+    inside "$2" "$3"
+    exit 0
+fi
+
+# ---------------------------------------------------------------------------------------------
+# The outer part: check what is needed, make a scratch folder, start the X server.
+# ---------------------------------------------------------------------------------------------
+[ -x "$app" ] || fail "no program at build/mootrak; build first: tools/run.sh or tools/setup.sh"
+[ -f "$sample" ] || fail "the sample meeting share/examples/release-planning.xml is missing"
+for tool in xvfb-run xdotool xwininfo import identify pdftoppm pdfinfo; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (Debian packages: xvfb xdotool x11-utils imagemagick poppler-utils)"
+done
+
+out=${1:-"$here/build/screenshots"}
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+
+# Holds the PDF, the log and the settings Qt writes while the program runs.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+start=$SECONDS
+# -a picks a free display number, so a second X server on the machine does not get in the way.
+xvfb-run -a -s "-screen 0 1024x800x24" "$self" --inside-xvfb "$out" "$work"
+echo "done in $((SECONDS - start)) s: $out"
