@@ -28,6 +28,8 @@ inside() {
            XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
     mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+    # The outer part waits for this display's X server to be gone before it returns.
+    echo "${DISPLAY#:}" >"$work/display"
     # Mootrak's diagnostic traces would only fill the log.
     export QT_LOGGING_RULES="default.debug=false"
 
@@ -172,6 +174,8 @@ inside() {
     shoot "$person" person-dialog.png
     xdotool key Return
     wait_closed "$person" "The person dialog"
+    # Without a window manager the focus does not go back to the wizard by itself.
+    xdotool windowfocus --sync "$wizard"
     shoot "$wizard" wizard.png
     xdotool key Escape
     wait_closed "$wizard" "The wizard"
@@ -197,10 +201,25 @@ done
 out=${1:-"$here/build/screenshots"}
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
+# Pictures of an earlier run must not pass for new ones when this run stops half-way.
+rm -f "$out"/{main-window,wizard,person-dialog,printed-page}.png
 
 # Holds the PDF, the log and the settings Qt writes while the program runs.
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+clean_up() {
+    # xvfb-run only signals its X server and returns; wait until the server has removed its lock
+    # file, so no X server outlives the script.
+    local display i
+    display=$(cat "$work/display" 2>/dev/null || true)
+    if [ -n "$display" ]; then
+        for ((i = 0; i < 50; i++)); do
+            [ -e "/tmp/.X$display-lock" ] || break
+            sleep 0.1
+        done
+    fi
+    rm -rf "$work"
+}
+trap clean_up EXIT
 
 start=$SECONDS
 # -a picks a free display number, so a second X server on the machine does not get in the way.
