@@ -19,26 +19,28 @@ fail() {
 # ---------------------------------------------------------------------------------------------
 # The part that runs inside the X server: start Mootrak, walk through the four scenes, quit.
 # ---------------------------------------------------------------------------------------------
+app_pid=""  # global: the EXIT trap runs after inside()'s local variables are gone
+
 inside() {
-    local out=$1 work=$2 pid="" main
+    local out=$1 work=$2 main
 
     # Mootrak and Qt's dialogs write settings, caches and a runtime folder under the home folder;
     # all of that goes into the scratch folder so a run leaves nothing behind.
     export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" \
            XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
-    mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
     # The outer part waits for this display's X server to be gone before it returns.
     echo "${DISPLAY#:}" >"$work/display"
     # Mootrak's diagnostic traces would only fill the log.
     export QT_LOGGING_RULES="default.debug=false"
 
     stop_app() {
-        if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-            kill "$pid" 2>/dev/null || true
-            wait "$pid" 2>/dev/null || true
+        if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
+            kill "$app_pid" 2>/dev/null || true
+            wait "$app_pid" 2>/dev/null || true
         fi
-        pid=""
+        app_pid=""
     }
     trap stop_app EXIT
 
@@ -56,7 +58,7 @@ inside() {
     wait_window() {
         local name=$1 seconds=${2:-10} id i
         for ((i = 0; i < seconds * 10; i++)); do
-            [ -n "$pid" ] && ! kill -0 "$pid" 2>/dev/null && die "Mootrak quit while waiting for \"$name\""
+            [ -n "$app_pid" ] && ! kill -0 "$app_pid" 2>/dev/null && die "Mootrak quit while waiting for \"$name\""
             id=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1 || true)
             if [ -n "$id" ]; then
                 echo "$id"
@@ -93,7 +95,7 @@ inside() {
     # The program finds its stylesheet in the folder it starts in, so it runs in share/.
     cd "$here/share"
     ../build/mootrak >"$work/mootrak.log" 2>&1 &
-    pid=$!
+    app_pid=$!
 
     main=$(wait_window "Decision tracker" 20)
     # Larger than the first size, so the detail panel's lists show whole rows.

@@ -1,6 +1,8 @@
 #include "app/personlist.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QToolTip>
 
 #include "app/itemmargindelegate.h"
 
@@ -52,4 +54,19 @@ void PersonList::resizeEvent(QResizeEvent *event)
 {
     QTreeWidget::resizeEvent(event);
     fitColumns();
+}
+
+// A text cut short to fit its column shows whole in a tool tip.
+bool PersonList::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QTreeWidget::viewportEvent(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QRect cell = visualRect(index);
+    if (index.isValid() && cell.width() < sizeHintForIndex(index).width())
+        QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), cell);
+    else
+        QToolTip::hideText();
+    return true;
 }

@@ -16,6 +16,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
 };
 
 #endif // PERSONLIST_H
