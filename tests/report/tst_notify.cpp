@@ -2,13 +2,12 @@
 #include <QFile>
 #include <QProcess>
 #include <QStatusBar>
-#include <QTemporaryDir>
 
 #include "report/transformprocess.h"
 #include "support/dialogscript.h"
 #include "support/documents.h"
-#include "support/frmmaininspector.h"
 #include "support/records.h"
+#include "support/windowtest.h"
 
 using namespace Answers;
 
@@ -24,15 +23,9 @@ static const QByteArray kmailStandIn
 static const QString saveFirst
     = QStringLiteral("Mootrak e-Mail notification | You should save meeting first");
 
-class tst_Notify : public QObject
+class tst_Notify : public WindowTest
 {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<frmMain> window;
-
-    frmMainInspector state() const { return frmMainInspector(*window); }
-    QString path(const QString &name) const { return dir->filePath(name); }
 
     // The stand-in first on PATH (or alone, with xsltproc out of reach), and the program in the
     // folder of the shipped stylesheet, as the run command starts it.
@@ -87,171 +80,143 @@ class tst_Notify : public QObject
     bool notificationRuns() const { return !window->findChildren<TransformProcess *>().isEmpty(); }
 
 private slots:
-    void init()
+    // Subject with blanks as one argument, the report as body, and every address in list order:
+    // a person listed twice, an empty address, and the trailing comma. The attachment holds what
+    // xsltproc printed, byte for byte.
+    void mailClientGetsTheMeeting()
     {
-        dir = std::make_unique<QTemporaryDir>();
-        window = std::make_unique<frmMain>();
-        window->show();
-    }
-    // Closing the window keeps the HTML files for the mail client; the tests leave none behind.
-    void cleanup()
-    {
-        for (const QString &attachment : std::as_const(*state().tempFiles()))
-            QFile::remove(attachment);
-        window.reset();
-        dir.reset();
-    }
-    void mailClientGetsTheMeeting();
-    void unsavedMeetingIsSavedFirst_data();
-    void unsavedMeetingIsSavedFirst();
-    void mailIsForTheMeetingItStartedWith_data();
-    void mailIsForTheMeetingItStartedWith();
-    void twoNotificationsKeepTheirOwnAttachments();
-    void missingXsltprocIsReported();
-};
+        const auto restore = useStandIns();
+        Meeting *meeting = makeMeeting(QStringLiteral("Budget review \u2013 Z\u00fcrich"), {"A"},
+                                       {"Ann", "Bob"});
+        meeting->participants->at(1)->email.clear();
+        meeting->problems->at(0)->responsibles->append(meeting->participants->at(0));
+        loadSaved(meeting);
+        state().select(0);
 
-// Subject with blanks as one argument, the report as body, and every address in list order:
-// a person listed twice, an empty address, and the trailing comma. The attachment holds what
-// xsltproc printed, byte for byte.
-void tst_Notify::mailClientGetsTheMeeting()
-{
-    const auto restore = useStandIns();
-    Meeting *meeting
-        = makeMeeting(QStringLiteral("Budget review \u2013 Z\u00fcrich"), {"A"}, {"Ann", "Bob"});
-    meeting->participants->at(1)->email.clear();
-    meeting->problems->at(0)->responsibles->append(meeting->participants->at(0));
-    loadSaved(meeting);
-    state().select(0);
+        state().sendNotification();
 
-    state().sendNotification();
-
-    QTRY_COMPARE(calls().size(), 1);
-    const QStringList arguments = calls().at(0);
-    const QString attachment = arguments.value(5);
-    QVERIFY2(QRegularExpression("^/tmp/mtX.{6}\\.html$").match(attachment).hasMatch(),
-             qPrintable(attachment));
-    QCOMPARE(
-        arguments,
-        QStringList({"-s", "Meeting: " + meeting->subject, "--body", state().buildEmailBody(0),
-                     "--attach", attachment, "ann@example.org,,r0@example.org,ann@example.org,"}));
-    const QByteArray html = readFile(attachment);
-    QCOMPARE(html, transform(meeting->fileName));
-    QVERIFY2(html.contains(meeting->subject.toUtf8()), html.left(400).constData());
-    QCOMPARE(*state().tempFiles(), QStringList {attachment});
-}
-
-void tst_Notify::unsavedMeetingIsSavedFirst_data()
-{
-    QTest::addColumn<QString>("chosenName"); // in the save dialog; empty: cancelled
-    QTest::addColumn<QString>("savedAs");
-    QTest::addColumn<bool>("mailed");
-
-    QTest::newRow("saved") << "new.xml"
-                           << "new.xml" << true;
-    QTest::newRow("save cancelled") << ""
-                                    << "" << false;
-    QTest::newRow("save failed") << "taken/below.xml"
-                                 << "" << false;
-}
-
-// A notification attaches the file on disk, so it goes on only once the save really wrote it.
-void tst_Notify::unsavedMeetingIsSavedFirst()
-{
-    QFETCH(QString, chosenName);
-    QFETCH(QString, savedAs);
-    QFETCH(bool, mailed);
-    const auto restore = useStandIns();
-    writeFile(path("taken"), "a file where the failed save wants a folder");
-    Meeting *meeting = makeMeeting("Unsaved", {"A"});
-    meeting->markModified();
-    state().load({meeting});
-    state().select(0);
-
-    if (!mailed)
-        QTest::ignoreMessage(QtDebugMsg, "Notification canceled");
-    // The last answer closes the error box of a failed save.
-    DialogScript script({press(Qt::Key_Return),
-                         chosenName.isEmpty() ? cancel() : chooseFile(path(chosenName)),
-                         press(Qt::Key_Return)});
-    state().sendNotification();
-
-    QCOMPARE(script.seen.value(0), saveFirst);
-    QCOMPARE(meeting->fileName, savedAs.isEmpty() ? savedAs : path(savedAs));
-    QCOMPARE(notificationRuns(), mailed);
-    if (mailed)
         QTRY_COMPARE(calls().size(), 1);
-}
-
-void tst_Notify::mailIsForTheMeetingItStartedWith_data()
-{
-    QTest::addColumn<bool>("deleteIt");
-    QTest::newRow("another meeting selected") << false;
-    QTest::newRow("the meeting deleted") << true;
-}
-
-// The selection may change while xsltproc runs: the mail still goes out for the first meeting.
-void tst_Notify::mailIsForTheMeetingItStartedWith()
-{
-    QFETCH(bool, deleteIt);
-    const auto restore = useStandIns();
-    loadSaved(makeMeeting("First", {"A"}));
-    loadSaved(makeMeeting("Second", {"B"}, {"Sue"}));
-    state().select(0);
-
-    state().sendNotification();
-    if (deleteIt) {
-        DialogScript script({click("&Yes")});
-        state().delMeeting();
-    }
-    state().select(deleteIt ? 0 : 1);
-
-    QTRY_COMPARE(calls().size(), 1);
-    QCOMPARE(calls().at(0).value(1), "Meeting: First");
-    QCOMPARE(calls().at(0).value(6), "ann@example.org,r0@example.org,");
-}
-
-// Started one after the other, each notification mails its own page; Exit removes both.
-void tst_Notify::twoNotificationsKeepTheirOwnAttachments()
-{
-    const auto restore = useStandIns();
-    loadSaved(makeMeeting("First", {"A"}));
-    loadSaved(makeMeeting("Second", {"B"}));
-    state().select(0);
-    state().sendNotification();
-    state().select(1);
-    state().sendNotification();
-
-    QTRY_COMPARE(calls().size(), 2);
-    QStringList attachments;
-    for (const QStringList &arguments : calls()) {
-        const QString subject = arguments.value(1).mid(QStringLiteral("Meeting: ").size());
-        const QString page = QString::fromUtf8(readFile(arguments.value(5)));
-        QVERIFY2(page.contains("<title>Meeting: " + subject + "</title>"), qPrintable(subject));
-        QCOMPARE(page.count("<title>"), 1);
-        attachments << arguments.value(5);
+        const QStringList arguments = calls().at(0);
+        const QString attachment = arguments.value(5);
+        QVERIFY2(QRegularExpression("^/tmp/mtX.{6}\\.html$").match(attachment).hasMatch(),
+                 qPrintable(attachment));
+        QCOMPARE(arguments,
+                 QStringList({"-s", "Meeting: " + meeting->subject, "--body",
+                              state().buildEmailBody(0), "--attach", attachment,
+                              "ann@example.org,,r0@example.org,ann@example.org,"}));
+        const QByteArray html = readFile(attachment);
+        QCOMPARE(html, transform(meeting->fileName));
+        QVERIFY2(html.contains(meeting->subject.toUtf8()), html.left(400).constData());
+        QCOMPARE(*state().tempFiles(), QStringList {attachment});
     }
 
-    window->fileExit();
+    void unsavedMeetingIsSavedFirst_data()
+    {
+        QTest::addColumn<QString>("chosenName"); // in the save dialog; empty: cancelled
+        QTest::addColumn<bool>("saved"); // and so mailed
+        QTest::newRow("saved") << "new.xml" << true;
+        QTest::newRow("save cancelled") << "" << false;
+        QTest::newRow("save failed") << "taken/below.xml" << false;
+    }
 
-    for (const QString &attachment : std::as_const(attachments))
-        QVERIFY2(!QFile::exists(attachment), qPrintable(attachment));
-}
+    // A notification attaches the file on disk, so it goes on only once the save really wrote it.
+    void unsavedMeetingIsSavedFirst()
+    {
+        QFETCH(QString, chosenName);
+        QFETCH(bool, saved);
+        const auto restore = useStandIns();
+        writeFile(path("taken"), "a file where the failed save wants a folder");
+        Meeting *meeting = makeMeeting("Unsaved", {"A"});
+        meeting->markModified();
+        state().load({meeting});
+        state().select(0);
 
-// A program that cannot start never finishes: the notification ends at once, and says so.
-void tst_Notify::missingXsltprocIsReported()
-{
-    const auto restore = useStandIns(false);
-    loadSaved(makeMeeting("First", {"A"}));
-    state().select(0);
+        if (!saved)
+            QTest::ignoreMessage(QtDebugMsg, "Notification canceled");
+        // The last answer closes the error box of a failed save.
+        DialogScript script({press(Qt::Key_Return),
+                             chosenName.isEmpty() ? cancel() : chooseFile(path(chosenName)),
+                             press(Qt::Key_Return)});
+        state().sendNotification();
 
-    QTest::ignoreMessage(QtDebugMsg, "xsltproc didn't start");
-    state().sendNotification();
+        QCOMPARE(script.seen.value(0), saveFirst);
+        QCOMPARE(meeting->fileName, saved ? path(chosenName) : QString());
+        QCOMPARE(notificationRuns(), saved);
+        if (saved)
+            QTRY_COMPARE(calls().size(), 1);
+    }
 
-    QTRY_COMPARE(window->statusBar()->currentMessage(),
-                 "No notification sent: xsltproc didn't start");
-    QTRY_VERIFY2(!notificationRuns(), "the failed run is still there");
-    QCOMPARE(calls().size(), 0);
-}
+    void mailIsForTheMeetingItStartedWith_data()
+    {
+        QTest::addColumn<bool>("deleteIt");
+        QTest::newRow("another meeting selected") << false;
+        QTest::newRow("the meeting deleted") << true;
+    }
+
+    // The selection may change while xsltproc runs: the mail still goes out for the first meeting.
+    void mailIsForTheMeetingItStartedWith()
+    {
+        QFETCH(bool, deleteIt);
+        const auto restore = useStandIns();
+        loadSaved(makeMeeting("First", {"A"}));
+        loadSaved(makeMeeting("Second", {"B"}, {"Sue"}));
+        state().select(0);
+
+        state().sendNotification();
+        if (deleteIt) {
+            DialogScript script({click("&Yes")});
+            state().delMeeting();
+        }
+        state().select(deleteIt ? 0 : 1);
+
+        QTRY_COMPARE(calls().size(), 1);
+        QCOMPARE(calls().at(0).value(1), "Meeting: First");
+        QCOMPARE(calls().at(0).value(6), "ann@example.org,r0@example.org,");
+    }
+
+    // Started one after the other, each notification mails its own page; Exit removes both.
+    void twoNotificationsKeepTheirOwnAttachments()
+    {
+        const auto restore = useStandIns();
+        loadSaved(makeMeeting("First", {"A"}));
+        loadSaved(makeMeeting("Second", {"B"}));
+        state().select(0);
+        state().sendNotification();
+        state().select(1);
+        state().sendNotification();
+
+        QTRY_COMPARE(calls().size(), 2);
+        QStringList attachments;
+        for (const QStringList &arguments : calls()) {
+            const QString subject = arguments.value(1).mid(QStringLiteral("Meeting: ").size());
+            const QString page = QString::fromUtf8(readFile(arguments.value(5)));
+            QVERIFY2(page.contains("<title>Meeting: " + subject + "</title>"), qPrintable(subject));
+            QCOMPARE(page.count("<title>"), 1);
+            attachments << arguments.value(5);
+        }
+
+        window->fileExit();
+
+        for (const QString &attachment : std::as_const(attachments))
+            QVERIFY2(!QFile::exists(attachment), qPrintable(attachment));
+    }
+
+    // A program that cannot start never finishes: the notification ends at once, and says so.
+    void missingXsltprocIsReported()
+    {
+        const auto restore = useStandIns(false);
+        loadSaved(makeMeeting("First", {"A"}));
+        state().select(0);
+
+        QTest::ignoreMessage(QtDebugMsg, "xsltproc didn't start");
+        state().sendNotification();
+
+        QTRY_COMPARE(window->statusBar()->currentMessage(),
+                     "No notification sent: xsltproc didn't start");
+        QTRY_VERIFY2(!notificationRuns(), "the failed run is still there");
+        QCOMPARE(calls().size(), 0);
+    }
+};
 
 QTEST_MAIN(tst_Notify)
 #include "tst_notify.moc"

@@ -4,15 +4,12 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStatusBar>
-#include <QTemporaryDir>
 
 #include "report/meetingreport.h"
 #include "support/dialogscript.h"
-#include "support/frmmaininspector.h"
+#include "support/documents.h"
 #include "support/records.h"
-
-#include <csignal>
-#include <sys/resource.h>
+#include "support/windowtest.h"
 
 using namespace Answers;
 
@@ -23,10 +20,8 @@ static DialogScript::Answer printToFile(const QString &path)
     return [path](QWidget *dialog) {
         auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
         auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
-        if (!printers || !fileName) {
-            dialog->close();
-            return;
-        }
+        if (!printers || !fileName)
+            return dialog->close(), void();
         printers->setCurrentIndex(printers->findText(QStringLiteral("Print to File (PDF)")));
         fileName->setText(path);
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
@@ -55,25 +50,18 @@ static QStringList textLines(const QString &text)
     return lines;
 }
 
-class tst_Print : public QObject
+class tst_Print : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<frmMain> window;
-
-    // The meeting loaded and selected, as Print finds it.
-    void select(Meeting *meeting)
+    // Prints the meeting, loaded and selected, with the dialog answered; returns the status
+    // bar's messages.
+    QStringList print(Meeting *meeting, const DialogScript::Answer &answer)
     {
-        frmMainInspector state(*window);
-        state.load({meeting});
-        state.select(0);
-    }
-    // Prints with the dialog answered, and returns the status bar's messages.
-    QStringList print(const Script &answers)
-    {
+        state().load({meeting});
+        state().select(0);
         QSignalSpy messages(window->statusBar(), &QStatusBar::messageChanged);
-        DialogScript script(answers);
+        DialogScript script({answer});
         window->filePrint();
         QStringList texts;
         for (const QList<QVariant> &message : std::as_const(messages))
@@ -82,95 +70,65 @@ class tst_Print : public QObject
     }
 
 private slots:
-    void init()
+    // Every line of the report reaches paper once, in order, over as many pages as it takes.
+    void longReportGoesOnOverPages()
     {
-        dir = std::make_unique<QTemporaryDir>();
-        window = std::make_unique<frmMain>();
-        window->show();
+        QStringList problems;
+        for (int i = 0; i < 40; ++i)
+            problems << QStringLiteral("Problem %1").arg(i);
+        Meeting *meeting = makeMeeting("Long", problems);
+
+        const QStringList messages = print(meeting, printToFile(path("long.pdf")));
+
+        const QString text = pdfText(path("long.pdf"));
+        QCOMPARE(textLines(text), textLines(MeetingReport::text(*meeting)));
+        const int pages = int(text.count(u'\f'));
+        QVERIFY2(pages > 3, qPrintable(QString::number(pages)));
+        QStringList expected {"Printing..."};
+        for (int page = 2; page <= pages; ++page)
+            expected << QStringLiteral("Printing (page %1)...").arg(page);
+        QCOMPARE(messages, expected << "Printing completed");
     }
-    void cleanup()
+
+    // The text after a tab starts at the same tab stop whatever came before it on the line.
+    void tabsAreExpanded()
     {
-        window.reset();
-        dir.reset();
+        Meeting *meeting = makeMeeting("Tabs", {}, {});
+        meeting->notes = QStringLiteral("a\tleft\nabcd\tright");
+
+        print(meeting, printToFile(path("tabs.pdf")));
+
+        const QString words = pdfText(path("tabs.pdf"), QStringLiteral("-bbox"));
+        const auto xMin = [&words](const QString &word) {
+            const QRegularExpression pattern("xMin=\"([0-9.]+)\"[^>]*>" + word + "</word>");
+            return pattern.match(words).captured(1);
+        };
+        QVERIFY2(!xMin("left").isEmpty(), qPrintable(words));
+        QCOMPARE(xMin("right"), xMin("left"));
     }
-    void longReportGoesOnOverPages();
-    void tabsAreExpanded();
-    void failedPrintSaysAborted_data();
-    void failedPrintSaysAborted();
+
+    void failedPrintSaysAborted_data()
+    {
+        QTest::addColumn<bool>("diskFull");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("dialog cancelled") << false << QStringList {"Printing aborted"};
+        QTest::newRow("disk full") << true << QStringList {"Printing...", "Printing aborted"};
+    }
+
+    // A print that did not reach its end never says it completed. A file-size limit cuts the
+    // PDF as a full disk does, even for root.
+    void failedPrintSaysAborted()
+    {
+        QFETCH(bool, diskFull);
+        QFETCH(QStringList, messages);
+        const auto limit = limitFileSize(diskFull ? 4096 : RLIM_INFINITY);
+
+        const QStringList shown = print(makeMeeting("Cut", {"A", "B", "C"}),
+                                        diskFull ? printToFile(path("cut.pdf")) : cancel());
+
+        QCOMPARE(shown, messages);
+    }
 };
-
-// Every line of the report reaches paper once, in order, over as many pages as it takes.
-void tst_Print::longReportGoesOnOverPages()
-{
-    QStringList problems;
-    for (int i = 0; i < 40; ++i)
-        problems << QStringLiteral("Problem %1").arg(i);
-    Meeting *meeting = makeMeeting("Long", problems);
-    select(meeting);
-    const QString pdf = dir->filePath("long.pdf");
-
-    const QStringList messages = print({printToFile(pdf)});
-
-    const QString text = pdfText(pdf);
-    QCOMPARE(textLines(text), textLines(MeetingReport::text(*meeting)));
-    const int pages = int(text.count(u'\f'));
-    QVERIFY2(pages > 3, qPrintable(QString::number(pages)));
-    QStringList expected {"Printing..."};
-    for (int page = 2; page <= pages; ++page)
-        expected << QStringLiteral("Printing (page %1)...").arg(page);
-    QCOMPARE(messages, expected << "Printing completed");
-}
-
-// The text after a tab starts at the same tab stop whatever came before it on the line.
-void tst_Print::tabsAreExpanded()
-{
-    Meeting *meeting = makeMeeting("Tabs", {}, {});
-    meeting->notes = QStringLiteral("a\tleft\nabcd\tright");
-    select(meeting);
-    const QString pdf = dir->filePath("tabs.pdf");
-
-    print({printToFile(pdf)});
-
-    const QString words = pdfText(pdf, QStringLiteral("-bbox"));
-    const auto xMin = [&words](const QString &word) {
-        const QRegularExpression pattern("xMin=\"([0-9.]+)\"[^>]*>" + word + "</word>");
-        return pattern.match(words).captured(1);
-    };
-    QVERIFY2(!xMin("left").isEmpty(), qPrintable(words));
-    QCOMPARE(xMin("right"), xMin("left"));
-}
-
-void tst_Print::failedPrintSaysAborted_data()
-{
-    QTest::addColumn<bool>("diskFull");
-    QTest::addColumn<QStringList>("messages");
-    QTest::newRow("dialog cancelled") << false << QStringList {"Printing aborted"};
-    QTest::newRow("disk full") << true << QStringList {"Printing...", "Printing aborted"};
-}
-
-// A print that did not reach its end never says it completed. A file-size limit cuts the PDF
-// as a full disk does, even for root.
-void tst_Print::failedPrintSaysAborted()
-{
-    QFETCH(bool, diskFull);
-    QFETCH(QStringList, messages);
-    select(makeMeeting("Cut", {"A", "B", "C"}));
-    rlimit saved;
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto restore = qScopeGuard([saved] {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, SIG_DFL);
-    });
-    if (diskFull) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit small {4096, saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-
-    const QStringList shown = print({diskFull ? printToFile(dir->filePath("cut.pdf")) : cancel()});
-
-    QCOMPARE(shown, messages);
-}
 
 QTEST_MAIN(tst_Print)
 #include "tst_print.moc"
