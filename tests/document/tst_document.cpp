@@ -65,146 +65,136 @@ class tst_Document : public QObject
 private slots:
     void initTestCase()
     {
-        QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg,
-                                                        false); // the reader traces every field
+        // The reader traces every field.
+        QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, false);
     }
 
-    void readAndWriteBack_data();
-    void readAndWriteBack();
-    void noSubjectKeepsTheCaption();
+    void readAndWriteBack_data()
+    {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<MeetingValue>("expected");
+
+        const QDateTime opened(QDate(2003, 3, 6), QTime(14, 30));
+        const QDateTime due(QDate(2003, 3, 14), QTime(12, 0));
+        const auto row = [](const char *name, const char *document, const MeetingValue &expected) {
+            QTest::newRow(name) << QByteArray(document) << expected;
+        };
+        const Person jane {"Jane", "Doe", "Engineer", "", "1234"};
+        const ProblemValue printer {
+            "Printer", "The printer on floor 2 jams.", "", "Buy a new printer", due, {jane}};
+        QTest::newRow("worked example")
+            << readFile(QFINDTESTDATA("data/budget-review.xml"))
+            << MeetingValue {"Budget review", opened, "Room 4", "", "", {jane}, {printer}};
+        const ProblemValue upper {"s", "f", "n", "d", due, {{"", "", "", "e", ""}}};
+        row("upper case names",
+            "<MEETING about='S'><HEADER date='Thu Mar 6 14:30:00 2003'><PLACE>P</PLACE></HEADER>"
+            "<PARTICIPANTS><PARTICIPANT><FIRST_NAME>F</FIRST_NAME><PHONE>T</PHONE></PARTICIPANT>"
+            "</PARTICIPANTS><PROBLEMS><PROBLEM><SHORT>s</SHORT><FULL>f</FULL><NOTES>n</NOTES>"
+            "<DECISION date='Fri Mar 14 12:00:00 "
+            "2003'>d</DECISION><RESPONSIBLES><RESPONSIBLE><EMAIL>"
+            "e</EMAIL></RESPONSIBLE></RESPONSIBLES></PROBLEM></PROBLEMS></MEETING>",
+            {"S", opened, "P", "", "", {{"F", "", "", "", "T"}}, {upper}});
+        row("mixed case names",
+            "<Meeting about='S'><Header><pLaCe>P</pLaCe></Header><Participants><Participant>"
+            "<First_Name>F</First_Name></Participant></Participants></Meeting>",
+            {"S", {}, "P", "", "", {{"F", "", "", "", ""}}, {}});
+        row("attribute names differing in case not read",
+            "<meeting About='S'><header DATE='Thu Mar 6 14:30:00 2003'><place>P</place></header>"
+            "<problems><problem><decision Date='Fri Mar 14 12:00:00 2003'>d</decision></problem>"
+            "</problems></meeting>",
+            {"", {}, "P", "", "", {}, {{"", "", "", "d", {}, {}}}});
+        row("another root name", "<agenda about='S'><header><place>P</place></header></agenda>",
+            {"S", {}, "P", "", "", {}, {}});
+        row("two headers",
+            "<meeting><header date='Thu Mar 6 14:30:00 2003'><place>P1</place><notes>N1</notes>"
+            "</header><header><place>P2</place></header></meeting>",
+            {"", {}, "P2", "", "N1", {}, {}});
+        row("two participants lists",
+            "<meeting><participants><participant><first_name>A</first_name></participant>"
+            "</participants><participants><participant><first_name>C</first_name></participant>"
+            "</participants></meeting>",
+            {"", {}, "", "", "", {{"C", "", "", "", ""}}, {}});
+        row("misspelled children",
+            "<meeting><participants><person><first_name>A</first_name></person></participants>"
+            "<header><plaace>P</plaace></header></meeting>",
+            {});
+        row("comment inside problems",
+            "<meeting><problems><problem><short>s</short></problem><!-- agenda --></problems>"
+            "</meeting>",
+            {"", {}, "", "", "", {}, {{"s", "", "", "", {}, {}}, {}}});
+        row("any child of problems is a problem",
+            "<meeting><problems><participant><short>s</short><first_name>F</first_name>"
+            "</participant></problems></meeting>",
+            {"", {}, "", "", "", {}, {{"s", "", "", "", {}, {}}}});
+        row("problem without decision",
+            "<meeting><problems><problem><short>s</short><full>f</full></problem></problems>"
+            "</meeting>",
+            {"", {}, "", "", "", {}, {{"s", "f", "", "", {}, {}}}});
+        row("two responsibles lists",
+            "<meeting><problems><problem><responsibles><responsible><first_name>A</first_name>"
+            "</responsible></responsibles><responsibles><responsible><first_name>B</first_name>"
+            "</responsible></responsibles></problem></problems></meeting>",
+            {"", {}, "", "", "", {}, {{"", "", "", "", {}, {{"B", "", "", "", ""}}}}});
+        row("wrong and missing counts",
+            "<meeting><participants count='7'><participant/></participants><problems count='-3'>"
+            "<problem><responsibles count='x'/></problem></problems></meeting>",
+            {"", {}, "", "", "", {{}}, {{}}});
+        row("malformed and empty dates",
+            "<meeting><header date='yesterday'/><problems><problem><decision date=''>d</decision>"
+            "</problem><problem><decision date='Fri Mar 14 25:00:00 2003'>e</decision></problem>"
+            "</problems></meeting>",
+            {"", {}, "", "", "", {}, {{"", "", "", "d", {}, {}}, {"", "", "", "e", {}, {}}}});
+        row("first child's value",
+            "<meeting><header><place>P<b>bold</b>Q</place></header></meeting>",
+            {"", {}, "P", "", "", {}, {}});
+        row("whitespace-only value reads as empty",
+            "<meeting><header><place>  </place><notes>\n</notes></header></meeting>", {});
+        row("empty lists and null dates, as written",
+            "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<?xml-stylesheet type=\"text/xsl\" "
+            "href=\"mootrak.xsl\"?>\n<meeting about=\"\">\n <header date=\"\">\n  <place></place>\n"
+            "  <decision></decision>\n  <notes></notes>\n </header>\n <participants count=\"0\"/>\n"
+            " <problems count=\"1\">\n  <problem>\n   <short></short>\n   <full></full>\n"
+            "   <notes></notes>\n   <decision date=\"\"></decision>\n   <responsibles "
+            "count=\"0\"/>\n"
+            "  </problem>\n </problems>\n</meeting>\n\n",
+            {"", {}, "", "", "", {}, {{}}});
+
+        // Local time without daylight saving (the tests run with TZ=UTC), so every date exists.
+        // Characters XML cannot carry, as pasted into a field, are left out by the writer.
+        const QString pasted = QStringView(u"before\1\b\v\f\x1F\uFFFE\uFFFFafter\xD800").toString();
+        frmMain window;
+        for (quint32 seed = 1; seed <= 60; ++seed)
+            QTest::addRow("generated, seed %u", seed) << written(window, generated(seed, pasted))
+                                                      << valueOf(*generated(seed, "beforeafter"));
+    }
+
+    // Reads as its row says, and writes back as a document that reads the same; a document in the
+    // writer's own form comes back byte for byte, and writing twice gives the same bytes.
+    void readAndWriteBack()
+    {
+        QFETCH(QByteArray, document);
+        QFETCH(MeetingValue, expected);
+        frmMain window;
+
+        Meeting *meeting = read(window, document);
+        QCOMPARE(valueOf(*meeting), expected);
+
+        const QByteArray rewritten = written(window, meeting);
+        QCOMPARE(valueOf(*read(window, rewritten)), expected);
+        QCOMPARE(written(window, meeting), rewritten);
+        if (document.startsWith("<?xml"))
+            QCOMPARE(rewritten, document);
+    }
+
+    // A document without a subject leaves the caption as it was.
+    void noSubjectKeepsTheCaption()
+    {
+        frmMain window;
+        window.setWindowTitle(QStringLiteral("Caption"));
+        read(window, "<agenda><header/><problems/></agenda>");
+        QCOMPARE(window.windowTitle(), QLatin1String("Caption"));
+    }
 };
-
-void tst_Document::readAndWriteBack_data()
-{
-    QTest::addColumn<QByteArray>("document");
-    QTest::addColumn<MeetingValue>("expected");
-
-    const QDateTime opened(QDate(2003, 3, 6), QTime(14, 30)), due(QDate(2003, 3, 14), QTime(12, 0));
-    const auto row = [](const char *name, const char *document, const MeetingValue &expected) {
-        QTest::newRow(name) << QByteArray(document) << expected;
-    };
-    const Person jane {"Jane", "Doe", "Engineer", "", "1234"};
-    QTest::newRow("worked example")
-        << readFile(QFINDTESTDATA("data/budget-review.xml"))
-        << MeetingValue {
-               "Budget review",
-               opened,
-               "Room 4",
-               "",
-               "",
-               {jane},
-               {{"Printer", "The printer on floor 2 jams.", "", "Buy a new printer", due, {jane}}}};
-    row("upper case names",
-        "<MEETING about='S'><HEADER date='Thu Mar 6 14:30:00 2003'><PLACE>P</PLACE></HEADER>"
-        "<PARTICIPANTS><PARTICIPANT><FIRST_NAME>F</FIRST_NAME><PHONE>T</PHONE></PARTICIPANT>"
-        "</PARTICIPANTS><PROBLEMS><PROBLEM><SHORT>s</SHORT><FULL>f</FULL><NOTES>n</NOTES>"
-        "<DECISION date='Fri Mar 14 12:00:00 2003'>d</DECISION><RESPONSIBLES><RESPONSIBLE><EMAIL>"
-        "e</EMAIL></RESPONSIBLE></RESPONSIBLES></PROBLEM></PROBLEMS></MEETING>",
-        {"S",
-         opened,
-         "P",
-         "",
-         "",
-         {{"F", "", "", "", "T"}},
-         {{"s", "f", "n", "d", due, {{"", "", "", "e", ""}}}}});
-    row("mixed case names",
-        "<Meeting about='S'><Header><pLaCe>P</pLaCe></Header><Participants><Participant>"
-        "<First_Name>F</First_Name></Participant></Participants></Meeting>",
-        {"S", {}, "P", "", "", {{"F", "", "", "", ""}}, {}});
-    row("attribute names differing in case not read",
-        "<meeting About='S'><header DATE='Thu Mar 6 14:30:00 2003'><place>P</place></header>"
-        "<problems><problem><decision Date='Fri Mar 14 12:00:00 2003'>d</decision></problem>"
-        "</problems></meeting>",
-        {"", {}, "P", "", "", {}, {{"", "", "", "d", {}, {}}}});
-    row("another root name", "<agenda about='S'><header><place>P</place></header></agenda>",
-        {"S", {}, "P", "", "", {}, {}});
-    row("two headers",
-        "<meeting><header date='Thu Mar 6 14:30:00 2003'><place>P1</place><notes>N1</notes>"
-        "</header><header><place>P2</place></header></meeting>",
-        {"", {}, "P2", "", "N1", {}, {}});
-    row("two participants lists",
-        "<meeting><participants><participant><first_name>A</first_name></participant>"
-        "</participants><participants><participant><first_name>C</first_name></participant>"
-        "</participants></meeting>",
-        {"", {}, "", "", "", {{"C", "", "", "", ""}}, {}});
-    row("misspelled children",
-        "<meeting><participants><person><first_name>A</first_name></person></participants>"
-        "<header><plaace>P</plaace></header></meeting>",
-        {});
-    row("comment inside problems",
-        "<meeting><problems><problem><short>s</short></problem><!-- agenda --></problems>"
-        "</meeting>",
-        {"", {}, "", "", "", {}, {{"s", "", "", "", {}, {}}, {}}});
-    row("any child of problems is a problem",
-        "<meeting><problems><participant><short>s</short><first_name>F</first_name>"
-        "</participant></problems></meeting>",
-        {"", {}, "", "", "", {}, {{"s", "", "", "", {}, {}}}});
-    row("problem without decision",
-        "<meeting><problems><problem><short>s</short><full>f</full></problem></problems>"
-        "</meeting>",
-        {"", {}, "", "", "", {}, {{"s", "f", "", "", {}, {}}}});
-    row("two responsibles lists",
-        "<meeting><problems><problem><responsibles><responsible><first_name>A</first_name>"
-        "</responsible></responsibles><responsibles><responsible><first_name>B</first_name>"
-        "</responsible></responsibles></problem></problems></meeting>",
-        {"", {}, "", "", "", {}, {{"", "", "", "", {}, {{"B", "", "", "", ""}}}}});
-    row("wrong and missing counts",
-        "<meeting><participants count='7'><participant/></participants><problems count='-3'>"
-        "<problem><responsibles count='x'/></problem></problems></meeting>",
-        {"", {}, "", "", "", {{}}, {{}}});
-    row("malformed and empty dates",
-        "<meeting><header date='yesterday'/><problems><problem><decision date=''>d</decision>"
-        "</problem><problem><decision date='Fri Mar 14 25:00:00 2003'>e</decision></problem>"
-        "</problems></meeting>",
-        {"", {}, "", "", "", {}, {{"", "", "", "d", {}, {}}, {"", "", "", "e", {}, {}}}});
-    row("first child's value", "<meeting><header><place>P<b>bold</b>Q</place></header></meeting>",
-        {"", {}, "P", "", "", {}, {}});
-    row("whitespace-only value reads as empty",
-        "<meeting><header><place>  </place><notes>\n</notes></header></meeting>", {});
-    row("empty lists and null dates, as written",
-        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<?xml-stylesheet type=\"text/xsl\" "
-        "href=\"mootrak.xsl\"?>\n<meeting about=\"\">\n <header date=\"\">\n  <place></place>\n"
-        "  <decision></decision>\n  <notes></notes>\n </header>\n <participants count=\"0\"/>\n"
-        " <problems count=\"1\">\n  <problem>\n   <short></short>\n   <full></full>\n"
-        "   <notes></notes>\n   <decision date=\"\"></decision>\n   <responsibles count=\"0\"/>\n"
-        "  </problem>\n </problems>\n</meeting>\n\n",
-        {"", {}, "", "", "", {}, {{}}});
-
-    // Local time without daylight saving (the tests run with TZ=UTC), so every date exists.
-    // Characters XML cannot carry, as pasted into a field, are left out by the writer.
-    const QString pasted = QStringView(u"before\1\b\v\f\x1F\uFFFE\uFFFFafter\xD800").toString();
-    frmMain window;
-    for (quint32 seed = 1; seed <= 60; ++seed)
-        QTest::addRow("generated, seed %u", seed)
-            << written(window, generated(seed, pasted)) << valueOf(*generated(seed, "beforeafter"));
-}
-
-// Reads as its row says, and writes back as a document that reads the same; a document in the
-// writer's own form comes back byte for byte, and writing twice gives the same bytes.
-void tst_Document::readAndWriteBack()
-{
-    QFETCH(QByteArray, document);
-    QFETCH(MeetingValue, expected);
-    frmMain window;
-
-    Meeting *meeting = read(window, document);
-    QCOMPARE(valueOf(*meeting), expected);
-
-    const QByteArray rewritten = written(window, meeting);
-    QCOMPARE(valueOf(*read(window, rewritten)), expected);
-    QCOMPARE(written(window, meeting), rewritten);
-    if (document.startsWith("<?xml"))
-        QCOMPARE(rewritten, document);
-}
-
-// A document without a subject leaves the caption as it was.
-void tst_Document::noSubjectKeepsTheCaption()
-{
-    frmMain window;
-    window.setWindowTitle(QStringLiteral("Caption"));
-    read(window, "<agenda><header/><problems/></agenda>");
-    QCOMPARE(window.windowTitle(), QLatin1String("Caption"));
-}
 
 QTEST_MAIN(tst_Document)
 #include "tst_document.moc"
