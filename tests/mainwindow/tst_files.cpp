@@ -44,14 +44,6 @@ class tst_Files : public WindowTest
     {
         return mkfifo(QFile::encodeName(path(name)).constData(), 0600) == 0;
     }
-    // One field of every loaded meeting, in list order.
-    template<typename T> QList<T> each(T Meeting::*field) const
-    {
-        QList<T> values;
-        for (const Meeting *meeting : std::as_const(*state().meetings()))
-            values << meeting->*field;
-        return values;
-    }
 
 private slots:
     void openIntoAnEmptyList()
@@ -65,7 +57,7 @@ private slots:
             script.seen,
             QStringList({"No data to save | No data to save", "file dialog QFileDialog | Open"}));
         QCOMPARE(script.parents, QList<QWidget *>({window.get(), window.get()}));
-        QCOMPARE(each(&Meeting::subject), QStringList({"Road"}));
+        QCOMPARE(state().each(&Meeting::subject), QStringList({"Road"}));
         QCOMPARE(window->windowTitle(), QStringLiteral("::Road::"));
     }
 
@@ -114,10 +106,10 @@ private slots:
         window->fileOpen();
 
         QCOMPARE(script.seen, QStringList({"file dialog QFileDialog | Open", shown.arg(file)}));
-        QCOMPARE(each(&Meeting::subject), subjects);
+        QCOMPARE(state().each(&Meeting::subject), subjects);
         QCOMPARE(state().treeEntries(), subjects);
         QCOMPARE(state().currentMeeting(), subjects.last() == "Three" ? subjects.size() - 1 : 0);
-        QCOMPARE(each(&Meeting::saved), QList<bool>(subjects.size(), true));
+        QCOMPARE(state().each(&Meeting::saved), QList<bool>(subjects.size(), true));
     }
 
     // A name can stop being a regular file between the dialog and the open; Open then only says
@@ -129,7 +121,7 @@ private slots:
         DialogScript script({press(Qt::Key_Return)});
         state().openFile(path("pipe"));
         QCOMPARE(script.seen, QStringList({"Critical Error | Cannot open file " + path("pipe")}));
-        QCOMPARE(each(&Meeting::subject), QStringList({"One"}));
+        QCOMPARE(state().each(&Meeting::subject), QStringList({"One"}));
     }
 
     // Nothing notices that a file is loaded already; the two meetings share no record.
@@ -137,7 +129,7 @@ private slots:
     {
         const QString file = document("Road", {"Budget"});
         open({file, file});
-        QCOMPARE(each(&Meeting::fileName), QStringList({file, file}));
+        QCOMPARE(state().each(&Meeting::fileName), QStringList({file, file}));
         Meeting *first = state().meetings()->at(0), *second = state().meetings()->at(1);
         const MeetingValue before = valueOf(*first);
         QCOMPARE(valueOf(*second), before);
@@ -204,8 +196,9 @@ private slots:
         QCOMPARE(script.seen, dialogs);
         QCOMPARE(script.parents.value(0), window.get());
         QCOMPARE(script.offeredNames, QStringList({"", "", "", ""}));
-        QCOMPARE(each(&Meeting::fileName), QStringList({aNew, path("beta.xml"), shared, shared}));
-        QCOMPARE(each(&Meeting::saved), QList<bool>({true, false, true, true}));
+        QCOMPARE(state().each(&Meeting::fileName),
+                 QStringList({aNew, path("beta.xml"), shared, shared}));
+        QCOMPARE(state().each(&Meeting::saved), QList<bool>({true, false, true, true}));
         QCOMPARE(readFile(aNew), state().meetingFileContents(0));
         QCOMPARE(readFile(shared), state().meetingFileContents(3));
     }

@@ -19,12 +19,13 @@ public:
     int currentProblem() const { return window.currentProblem; }
     QStringList *tempFiles() const { return window.tempFiles; }
 
-    QStringList subjects() const
+    // One field of every loaded meeting, in list order.
+    template<typename T> QList<T> each(T Meeting::*field) const
     {
-        QStringList texts;
+        QList<T> values;
         for (const Meeting *meeting : std::as_const(*window.meetings))
-            texts << meeting->subject;
-        return texts;
+            values << meeting->*field;
+        return values;
     }
     // The texts of the tree's meeting entries, top to bottom.
     QStringList treeEntries() const
