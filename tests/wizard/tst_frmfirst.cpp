@@ -1,3 +1,5 @@
+#include <QClipboard>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -15,6 +17,8 @@ struct Step
 Q_DECLARE_METATYPE(Step)
 enum class Rows { Participants, Problems };
 Q_DECLARE_METATYPE(Rows)
+enum class Input { Typed, Pasted, Handed }; // Handed: given to editLong first
+Q_DECLARE_METATYPE(Input)
 
 class tst_FrmFirst : public QObject
 {
@@ -24,7 +28,11 @@ class tst_FrmFirst : public QObject
 
 private slots:
     void init() { wizard = std::make_unique<frmFirst>(); }
-    void cleanup() { wizard.reset(); }
+    void cleanup()
+    {
+        wizard.reset();
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
 
     void nextFollowsTheSubject_data()
     {
@@ -164,6 +172,74 @@ private slots:
         for (const Problem *problem : std::as_const(*wizard->getProblems()))
             records << problem->fullDescription;
         QCOMPARE(records, left);
+    }
+
+    void dialogInput_data()
+    {
+        QTest::addColumn<QString>("target"); // a widget of either dialog
+        QTest::addColumn<Input>("input");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Qt::Key>("key"); // pressed on the target; 0: Return on the dialog
+        QTest::addColumn<QString>("kept"); // what the target holds afterwards
+
+        const auto row = [](const QByteArray &name, const char *target, Input input,
+                            const QString &text, Qt::Key key, const QString &kept) {
+            QTest::newRow(name) << QString(target) << input << text << key << kept;
+        };
+        const Qt::Key none = Qt::Key(0);
+        row("Return in a person field is OK", "txtFN", Input::Typed, "ab", Qt::Key_Return, "ab");
+        row("Return in the short description is OK", "txtShort", Input::Typed, "ab", Qt::Key_Return,
+            "ab");
+
+        const QString digits = QStringLiteral("1234567890").repeated(5); // shows where a cut fell
+        row("26th phone character", "txtPhone", Input::Typed, digits.left(26), none,
+            digits.left(25));
+        row("31st short character", "txtShort", Input::Typed, digits.left(31), none,
+            digits.left(30));
+        const QString markup = QStringLiteral("<b>bold</b> & <i>");
+        row("markup pasted stays text", "txtFull", Input::Pasted, markup, none, markup);
+        row("markup handed to editLong stays text", "txtFull", Input::Handed, markup, none, markup);
+    }
+
+    // Enter takes the default button; the length limits hold; the full description stays plain
+    // text however it arrives.
+    void dialogInput()
+    {
+        QFETCH(QString, target);
+        QFETCH(Input, input);
+        QFETCH(QString, text);
+        QFETCH(Qt::Key, key);
+        QFETCH(QString, kept);
+
+        auto *offered = new QMimeData; // the clipboard takes it; HTML a rich text edit would render
+        offered->setText(text);
+        offered->setHtml(text);
+        QApplication::clipboard()->setMimeData(offered);
+        frmPeople people;
+        frmDescription description;
+        QWidget *widget = people.findChild<QWidget *>(target);
+        QDialog *dialog = &people;
+        if (!widget) {
+            widget = description.findChild<QWidget *>(target);
+            dialog = &description;
+        }
+        QVERIFY(widget);
+        if (input == Input::Handed)
+            description.editLong(text);
+
+        DialogScript script({[&](QWidget *) {
+            widget->setFocus();
+            if (input == Input::Typed)
+                QTest::keyClicks(widget, text);
+            if (input == Input::Pasted)
+                QTest::keySequence(widget, QKeySequence::Paste);
+            QTest::keyClick(key ? widget : dialog, key ? key : Qt::Key_Return);
+            if (dialog->isVisible()) // ends a broken binding instead of hanging the test
+                dialog->done(2);
+        }});
+        QCOMPARE(dialog->exec(), QDialog::Accepted);
+        const char *shown = widget->inherits("QTextEdit") ? "plainText" : "text";
+        QCOMPARE(widget->property(shown).toString(), kept);
     }
 };
 
