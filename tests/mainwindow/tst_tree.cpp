@@ -175,12 +175,7 @@ private slots:
         QVERIFY(!isMarked(state().meetings()->at(1)));
     }
 
-    void contextMenu_data()
-    {
-        QTest::addColumn<bool>("problem");
-        QTest::newRow("on a meeting entry") << false;
-        QTest::newRow("on a problem entry") << true;
-    }
+    void contextMenu_data() { selectingAnEntry_data(); }
 
     // A menu on either kind of entry, none on empty space; the menu goes once closed.
     void contextMenu()
