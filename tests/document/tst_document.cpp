@@ -1,7 +1,9 @@
 #include <QLoggingCategory>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "document/meetingfile.h"
 #include "support/documents.h"
 #include "support/frmmaininspector.h"
 #include "support/records.h"
@@ -60,6 +62,11 @@ class tst_Document : public QObject
     {
         *frmMainInspector(window).meetings() = {meeting};
         return frmMainInspector(window).meetingFileContents(0);
+    }
+
+    static QByteArray nested(int depth)
+    {
+        return QByteArray("<a>").repeated(depth) + 'x' + QByteArray("</a>").repeated(depth);
     }
 
 private slots:
@@ -193,6 +200,106 @@ private slots:
         window.setWindowTitle(QStringLiteral("Caption"));
         read(window, "<agenda><header/><problems/></agenda>");
         QCOMPARE(window.windowTitle(), QLatin1String("Caption"));
+    }
+
+    void xmlSafe_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("written");
+        const auto row = [](const char *name, QStringView text, QStringView written) {
+            QTest::newRow(name) << text.toString() << written.toString();
+        };
+        row("unit separator and NUL dropped", {u"a\u001Fb\0c", 5}, u"abc");
+        row("lone high surrogate dropped", u"\xD83Dz", u"z");
+        row("lone low surrogate at the end dropped", u"a\xDE00", u"a");
+        row("surrogates in the wrong order dropped", u"\xDE00\xD83D", u"");
+    }
+
+    void xmlSafe()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, written);
+        QCOMPARE(MeetingFile::xmlSafe(text), written);
+    }
+
+    void treeText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("plain") << "Budget review";
+        QTest::newRow("empty") << "";
+        QTest::newRow("markup characters") << "<b>&amp; \"quoted\" 'single' a > b";
+        QTest::newRow("CDATA ends") << "]]> and ]> and ]]]>";
+        QTest::newRow("line ends and tabs") << "one\ntwo\r\nthree\tfour\r";
+        QTest::newRow("beyond Latin-1") << "\u0414\u20ac\U0001F600 caf\u00e9";
+        QTest::newRow("blanks around") << "  spaced  ";
+    }
+
+    // Writer-shaped trees come out as QDomDocument::toString(1) writes them, whatever the text
+    // in an attribute or an element.
+    void treeText()
+    {
+        QFETCH(QString, text);
+        QDomDocument document;
+        document.setContent(QStringLiteral("<m about=''><h><p>x</p></h><list count='0'/></m>"));
+        QDomElement place = document.elementsByTagName("p").item(0).toElement();
+        place.setAttribute("date", text);
+        place.firstChild().setNodeValue(text);
+        QCOMPARE(MeetingFile::treeText(document), document.toString(1));
+    }
+
+    void parse_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("text"); // of the root, when accepted
+        QTest::addColumn<QByteArray>("refused"); // null when accepted, else a word of the reason
+        const auto row = [](auto name, QByteArray in, QString text, const char *why = nullptr) {
+            QTest::newRow(name) << in << text << QByteArray(why);
+        };
+        const auto attributes = [](int count, const QByteArray &last = "") {
+            QByteArray element = "<a";
+            for (int i = 0; i < count; ++i)
+                element += " a" + QByteArray::number(i) + "=\"" + QByteArray::number(i) + '"';
+            return element + last + "/>";
+        };
+        QString dtd = "<!DOCTYPE a [<!ENTITY l0 'ha'>";
+        for (int i = 1; i < 10; ++i)
+            dtd += ("<!ENTITY l%1 '" + QString("&l%2;").repeated(10) + "'>").arg(i).arg(i - 1);
+        static QTemporaryDir dir; // the local file a SYSTEM entity names is never read
+        QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+        QVERIFY(writeFile(dir.filePath("secret.txt"), "SECRET"));
+        const QByteArray system
+            = "<!DOCTYPE m [<!ENTITY s SYSTEM '" + dir.filePath("secret.txt").toUtf8() + "'>]>";
+        const int maxDepth = MeetingFile::maxDepth, maxAttributes = MeetingFile::maxAttributes;
+
+        row("nested at the limit", nested(maxDepth), "x");
+        row("attributes at the limit", attributes(maxAttributes), "");
+        row("predefined entities and references", "<a>&amp;&lt;&gt;&quot;&apos;&#233;&#x416;</a>",
+            QString::fromUtf16(u"&<>\"'é\u0416"));
+        row("markup in comment and CDATA not counted",
+            "<a><!--" + nested(100) + "--><![CDATA[" + nested(100) + "]]></a>", nested(100));
+        row("'>' and '=' inside attribute values", attributes(maxAttributes - 1, " b=\"=>=\""), "");
+        row("doctype without entities", "<!DOCTYPE meeting><meeting>m</meeting>", "m");
+        row("nested one past the limit", nested(maxDepth + 1), "", "nested");
+        row("attributes one past the limit", attributes(maxAttributes + 1), "", "attributes");
+        row("billion laughs", (dtd + "]><a>&l9;</a>").toLatin1(), "", "entities");
+        row("unclosed element", "<meeting><header></meeting>", "", "");
+        row("empty file", "", "", "");
+        row("system entity naming a local file", system + "<m>&s;</m>", "", "entities");
+    }
+
+    // A refused document comes with a reason; no document holds the secret file's content.
+    void parse()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, refused);
+        QDomDocument document;
+        QString error;
+        QCOMPARE(MeetingFile::parse(contents, document, error), refused.isNull());
+        QCOMPARE(error.isEmpty(), refused.isNull());
+        QVERIFY2(error.contains(refused), qPrintable(error));
+        QCOMPARE(document.documentElement().text(), text);
+        QVERIFY(!document.toString().contains(QLatin1String("SECRET")));
     }
 };
 
