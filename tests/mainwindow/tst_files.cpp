@@ -1,19 +1,13 @@
-#include <QTemporaryDir>
 #include <QTextEdit>
 
 #include "support/dialogscript.h"
 #include "support/documents.h"
-#include "support/frmmaininspector.h"
 #include "support/records.h"
+#include "support/windowtest.h"
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace Answers;
-
-static const QString question
-    = QStringLiteral("Add or Replace previous meetimg | Replace or Add to previous meeting");
 
 // A meeting document with participant Jane, and each problem with a decision.
 static QByteArray meetingDocument(const QString &subject, const QStringList &problems)
@@ -28,15 +22,10 @@ static QByteArray meetingDocument(const QString &subject, const QStringList &pro
         + list + "</problems></meeting>\n";
 }
 
-class tst_Files : public QObject
+class tst_Files : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<frmMain> window;
-
-    frmMainInspector state() const { return frmMainInspector(*window); }
-    QString path(const QString &name) const { return dir->filePath(name); }
     QString document(const QString &subject, const QStringList &problems = {"Item"})
     {
         const QString file = path(subject.toLower() + ".xml");
@@ -51,244 +40,200 @@ class tst_Files : public QObject
             window->fileOpen();
         }
     }
-    void edit(Meeting *meeting) const { meeting->markModified(); }
     bool makePipe(const QString &name) const
     {
         return mkfifo(QFile::encodeName(path(name)).constData(), 0600) == 0;
     }
-    // One field of every loaded meeting, in list order.
-    template<typename T> QList<T> each(T Meeting::*field) const
-    {
-        QList<T> values;
-        for (const Meeting *meeting : std::as_const(*state().meetings()))
-            values << meeting->*field;
-        return values;
-    }
 
 private slots:
-    void init()
+    void openIntoAnEmptyList()
     {
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY2(dir->isValid(), qPrintable(dir->errorString()));
-        window = std::make_unique<frmMain>();
-    }
-    void cleanup()
-    {
-        window.reset();
-        QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
-
-    void openIntoAnEmptyList();
-    void openWithMeetingsLoaded_data();
-    void openWithMeetingsLoaded();
-    void openRefusesWhatIsNoRegularFile();
-    void sameFileTwiceGivesIndependentMeetings();
-    void saveOneMeeting_data();
-    void saveOneMeeting();
-    void saveEveryMeetingInTurn();
-    void saveFailuresKeepTheOldFile_data();
-    void saveFailuresKeepTheOldFile();
-};
-
-void tst_Files::openIntoAnEmptyList()
-{
-    const QString file = document("Road");
-    DialogScript script({press(Qt::Key_Return), acceptFile(file)});
-    window->fileSave();
-    window->fileOpen();
-
-    QCOMPARE(script.seen,
-             QStringList({"No data to save | No data to save", "file dialog QFileDialog | Open"}));
-    QCOMPARE(script.parents, QList<QWidget *>({window.get(), window.get()}));
-    QCOMPARE(each(&Meeting::subject), QStringList({"Road"}));
-    QCOMPARE(window->windowTitle(), QStringLiteral("::Road::"));
-}
-
-void tst_Files::openWithMeetingsLoaded_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("contents"); // null: not made as a file
-    QTest::addColumn<Script>("answer");
-    QTest::addColumn<QString>("shown"); // the box after the file dialog
-    QTest::addColumn<QStringList>("subjects");
-
-    const QStringList all {"One", "Two", "Three"};
-    const QStringList kept {"One", "Two"};
-    const QByteArray three = meetingDocument("Three", {"Item"}), none;
-    const Script ok {press(Qt::Key_Return)};
-    const QString cannotOpen = "Critical Error | Cannot open file %1";
-    const QString cannotParse = "Critical Error | Parsing error for file %1";
-    QTest::newRow("add") << "three.xml" << three << Script {click("Add")} << question << all;
-    QTest::newRow("enter adds") << "three.xml" << three << ok << question << all;
-    QTest::newRow("replace") << "three.xml" << three << Script {click("Replace")} << question
-                             << QStringList {"Three"};
-    QTest::newRow("cancel") << "three.xml" << three << Script {click("Cancel")} << question << kept;
-    QTest::newRow("escape") << "three.xml" << three << Script {press(Qt::Key_Escape)} << question
-                            << kept;
-    QTest::newRow("missing file") << "missing.xml" << none << ok << cannotOpen << kept;
-    QTest::newRow("not xml") << "notes.txt" << QByteArray("Budget, Room 4") << ok << cannotParse
-                             << kept;
-}
-
-// Only a parsed document asks; the opened meeting becomes current, else the selected one stays.
-void tst_Files::openWithMeetingsLoaded()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, contents);
-    QFETCH(Script, answer);
-    QFETCH(QString, shown);
-    QFETCH(QStringList, subjects);
-
-    const QString file = path(name);
-    QVERIFY(contents.isNull() || writeFile(file, contents));
-    open({document("One"), document("Two")});
-    state().select(0);
-    DialogScript script(Script {chooseFile(file)} + answer);
-    window->fileOpen();
-
-    QCOMPARE(script.seen, QStringList({"file dialog QFileDialog | Open", shown.arg(file)}));
-    QCOMPARE(each(&Meeting::subject), subjects);
-    QCOMPARE(state().treeEntries(), subjects);
-    QCOMPARE(state().currentMeeting(), subjects.last() == "Three" ? subjects.size() - 1 : 0);
-    QCOMPARE(each(&Meeting::saved), QList<bool>(subjects.size(), true));
-}
-
-// A name can stop being a regular file between the dialog and the open; Open then only says so,
-// rather than block for ever on a fifo.
-void tst_Files::openRefusesWhatIsNoRegularFile()
-{
-    QVERIFY(makePipe("pipe"));
-    open({document("One")});
-    DialogScript script({press(Qt::Key_Return)});
-    state().openFile(path("pipe"));
-    QCOMPARE(script.seen, QStringList({"Critical Error | Cannot open file " + path("pipe")}));
-    QCOMPARE(each(&Meeting::subject), QStringList({"One"}));
-}
-
-// Nothing notices that a file is loaded already; the two meetings share no record.
-void tst_Files::sameFileTwiceGivesIndependentMeetings()
-{
-    const QString file = document("Road", {"Budget"});
-    open({file, file});
-    QCOMPARE(each(&Meeting::fileName), QStringList({file, file}));
-    Meeting *first = state().meetings()->at(0), *second = state().meetings()->at(1);
-    const MeetingValue before = valueOf(*first);
-    QCOMPARE(valueOf(*second), before);
-    second->problems->at(0)->decision->text = QStringLiteral("Changed");
-    second->participants->removeAt(0);
-    QCOMPARE(valueOf(*first), before);
-}
-
-void tst_Files::saveOneMeeting_data()
-{
-    QTest::addColumn<QString>("fileName"); // the meeting's, offered by the save dialog
-    QTest::addColumn<QString>("chosen");
-    QTest::newRow("opened meeting offers its file") << "road.xml"
-                                                    << "copy.xml";
-    QTest::newRow("meeting never saved offers nothing") << ""
-                                                        << "road.xml";
-    QTest::newRow("symlink to a regular file is followed") << "link.xml"
-                                                           << "link.xml";
-}
-
-// The file holds the meeting, and the editor shows the text it wrote.
-void tst_Files::saveOneMeeting()
-{
-    QFETCH(QString, fileName);
-    QFETCH(QString, chosen);
-    const QString file = document("Road");
-    open({file});
-    Meeting *meeting = state().meetings()->at(0);
-    if (fileName == "link.xml")
-        QVERIFY(QFile::link(file, path(fileName)));
-    meeting->fileName = fileName.isEmpty() ? "" : path(fileName);
-    edit(meeting);
-    DialogScript script({chooseFile(path(chosen))});
-    state().saveMeeting();
-
-    QCOMPARE(script.seen, QStringList({"file dialog Save file | Choose file name for \"Road\""}));
-    QCOMPARE(script.offeredNames, QStringList({fileName}));
-    QCOMPARE(readFile(path(chosen)), state().meetingFileContents(0));
-    QCOMPARE(window->txtFull->toPlainText(), state().buildXmlString(0));
-    QCOMPARE(meeting->fileName, path(chosen));
-    QVERIFY(!isMarked(meeting));
-    QCOMPARE(QFileInfo(path(fileName)).isSymLink(), fileName == "link.xml");
-}
-
-// "Multiple data" comes once, then one dialog per meeting; a cancelled one skips only its
-// meeting. The dialog itself asks before replacing the file of the meeting just before.
-void tst_Files::saveEveryMeetingInTurn()
-{
-    open({document("Alpha"), document("Beta"), document("Gamma"), document("Delta")});
-    for (Meeting *meeting : std::as_const(*state().meetings()))
-        edit(meeting);
-    const QString aNew = path("a-new.xml"), shared = path("shared.xml");
-    DialogScript script({press(Qt::Key_Return), chooseFile(aNew), cancel(), acceptFile(shared),
-                         acceptFile(shared), click("&Yes")});
-    window->fileSave();
-
-    QStringList dialogs {"Multiple data | You have more than one meeting defined.\n"
-                         "All of them should be saved in separate file!"};
-    for (const QString &subject : QStringList {"Alpha", "Beta", "Gamma", "Delta"})
-        dialogs << "file dialog Save file | Choose file name for " + subject;
-    dialogs
-        << "Choose file name for Delta | shared.xml already exists.\nDo you want to replace it?";
-    QCOMPARE(script.seen, dialogs);
-    QCOMPARE(script.parents.value(0), window.get());
-    QCOMPARE(script.offeredNames, QStringList({"", "", "", ""}));
-    QCOMPARE(each(&Meeting::fileName), QStringList({aNew, path("beta.xml"), shared, shared}));
-    QCOMPARE(each(&Meeting::saved), QList<bool>({true, false, true, true}));
-    QCOMPARE(readFile(aNew), state().meetingFileContents(0));
-    QCOMPARE(readFile(shared), state().meetingFileContents(3));
-}
-
-void tst_Files::saveFailuresKeepTheOldFile_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QString>("reason"); // what the box's informative text says
-    QTest::newRow("disk full") << "big.xml"
-                               << "File too large";
-    QTest::newRow("target below a regular file") << "big.xml/new.xml"
-                                                 << "Not a directory";
-    QTest::newRow("target is a fifo") << "pipe"
-                                      << "not a regular file";
-}
-
-// Root-proof: a file-size limit stands for a full disk; no one can write the other targets.
-// The next meeting is not offered, and no file, temporary or not, is left behind.
-void tst_Files::saveFailuresKeepTheOldFile()
-{
-    QFETCH(QString, target);
-    QFETCH(QString, reason);
-    open({document("Big", QStringList(300, "Problem")), document("Other")});
-    edit(state().meetings()->at(0));
-    const QByteArray old = readFile(path("big.xml"));
-    const QString file = path(target);
-    QVERIFY(target != "pipe" || makePipe(target));
-    QVERIFY(state().meetingFileContents(0).size() > 16384);
-
-    DialogScript script({press(Qt::Key_Return), chooseFile(file), press(Qt::Key_Return)});
-    {
-        rlimit saved;
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        const auto restore = qScopeGuard([saved, handler] {
-            setrlimit(RLIMIT_FSIZE, &saved);
-            std::signal(SIGXFSZ, handler);
-        });
-        const rlimit small {target == "big.xml" ? 16384 : saved.rlim_cur, saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &small);
+        const QString file = document("Road");
+        DialogScript script({press(Qt::Key_Return), acceptFile(file)});
         window->fileSave();
+        window->fileOpen();
+
+        QCOMPARE(
+            script.seen,
+            QStringList({"No data to save | No data to save", "file dialog QFileDialog | Open"}));
+        QCOMPARE(script.parents, QList<QWidget *>({window.get(), window.get()}));
+        QCOMPARE(state().each(&Meeting::subject), QStringList({"Road"}));
+        QCOMPARE(window->windowTitle(), QStringLiteral("::Road::"));
     }
 
-    QCOMPARE(script.seen.mid(2), QStringList({"Critical Error | Cannot save file " + file}));
-    const QString told = script.informativeTexts.value(script.informativeTexts.size() - 1);
-    QVERIFY2(told.contains(reason), qPrintable(told));
-    QCOMPARE(readFile(path("big.xml")), old);
-    QCOMPARE(state().meetings()->at(0)->fileName, path("big.xml"));
-    QVERIFY(isMarked(state().meetings()->at(0)));
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList({"big.xml", "other.xml"}));
-}
+    void openWithMeetingsLoaded_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("contents"); // null: not made as a file; "pipe" is a fifo
+        QTest::addColumn<Script>("answer");
+        QTest::addColumn<QString>("shown"); // the box after the file dialog
+        QTest::addColumn<QStringList>("subjects");
+
+        const QStringList all {"One", "Two", "Three"}, kept {"One", "Two"};
+        const QByteArray three = meetingDocument("Three", {"Item"}), none;
+        const Script ok {press(Qt::Key_Return)};
+        const QString cannotOpen = "Critical Error | Cannot open file %1";
+        const QString cannotParse = "Critical Error | Parsing error for file %1";
+        const QString asked = addOrReplaceSeen;
+        QTest::newRow("add") << "three.xml" << three << Script {click("Add")} << asked << all;
+        QTest::newRow("enter adds") << "three.xml" << three << ok << asked << all;
+        QTest::newRow("replace") << "three.xml" << three << Script {click("Replace")} << asked
+                                 << QStringList {"Three"};
+        QTest::newRow("cancel") << "three.xml" << three << Script {click("Cancel")} << asked
+                                << kept;
+        QTest::newRow("escape") << "three.xml" << three << Script {press(Qt::Key_Escape)} << asked
+                                << kept;
+        QTest::newRow("missing file") << "missing.xml" << none << ok << cannotOpen << kept;
+        QTest::newRow("fifo") << "pipe" << none << ok << cannotOpen << kept;
+        QTest::newRow("not xml") << "notes.txt" << QByteArray("Budget, Room 4") << ok << cannotParse
+                                 << kept;
+    }
+
+    // Only a parsed document asks; the opened meeting becomes current, else the selected one
+    // stays. Open reads only regular files, rather than block for ever on a fifo.
+    void openWithMeetingsLoaded()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, contents);
+        QFETCH(Script, answer);
+        QFETCH(QString, shown);
+        QFETCH(QStringList, subjects);
+
+        const QString file = path(name);
+        QVERIFY(contents.isNull() || writeFile(file, contents));
+        QVERIFY(name != "pipe" || makePipe(name));
+        open({document("One"), document("Two")});
+        state().select(0);
+        DialogScript script(Script {chooseFile(file)} + answer);
+        window->fileOpen();
+
+        QCOMPARE(script.seen, QStringList({"file dialog QFileDialog | Open", shown.arg(file)}));
+        QCOMPARE(state().each(&Meeting::subject), subjects);
+        QCOMPARE(state().treeEntries(), subjects);
+        QCOMPARE(state().currentMeeting(), subjects.last() == "Three" ? subjects.size() - 1 : 0);
+        QCOMPARE(state().each(&Meeting::saved), QList<bool>(subjects.size(), true));
+    }
+
+    // Nothing notices that a file is loaded already; the two meetings share no record.
+    void sameFileTwiceGivesIndependentMeetings()
+    {
+        const QString file = document("Road", {"Budget"});
+        open({file, file});
+        QCOMPARE(state().each(&Meeting::fileName), QStringList({file, file}));
+        Meeting *first = state().meetings()->at(0), *second = state().meetings()->at(1);
+        const MeetingValue before = valueOf(*first);
+        QCOMPARE(valueOf(*second), before);
+        second->problems->at(0)->decision->text = QStringLiteral("Changed");
+        second->participants->removeAt(0);
+        QCOMPARE(valueOf(*first), before);
+    }
+
+    void saveOneMeeting_data()
+    {
+        QTest::addColumn<QString>("fileName"); // the meeting's, offered by the save dialog
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("opened meeting offers its file") << "road.xml"
+                                                        << "copy.xml";
+        QTest::newRow("meeting never saved offers nothing") << ""
+                                                            << "road.xml";
+        QTest::newRow("symlink to a regular file is followed") << "link.xml"
+                                                               << "link.xml";
+    }
+
+    // The file holds the meeting, and the editor shows the text it wrote.
+    void saveOneMeeting()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, chosen);
+        const QString file = document("Road");
+        open({file});
+        Meeting *meeting = state().meetings()->at(0);
+        if (fileName == "link.xml")
+            QVERIFY(QFile::link(file, path(fileName)));
+        meeting->fileName = fileName.isEmpty() ? "" : path(fileName);
+        meeting->markModified();
+        DialogScript script({chooseFile(path(chosen))});
+        state().saveMeeting();
+
+        QCOMPARE(script.seen,
+                 QStringList({"file dialog Save file | Choose file name for \"Road\""}));
+        QCOMPARE(script.offeredNames, QStringList({fileName}));
+        QCOMPARE(readFile(path(chosen)), state().meetingFileContents(0));
+        QCOMPARE(window->txtFull->toPlainText(), state().buildXmlString(0));
+        QCOMPARE(meeting->fileName, path(chosen));
+        QVERIFY(!isMarked(meeting));
+        QCOMPARE(QFileInfo(path(fileName)).isSymLink(), fileName == "link.xml");
+    }
+
+    // "Multiple data" comes once, then one dialog per meeting; a cancelled one skips only its
+    // meeting. The dialog itself asks before replacing the file of the meeting just before.
+    void saveEveryMeetingInTurn()
+    {
+        open({document("Alpha"), document("Beta"), document("Gamma"), document("Delta")});
+        for (Meeting *meeting : std::as_const(*state().meetings()))
+            meeting->markModified();
+        const QString aNew = path("a-new.xml"), shared = path("shared.xml");
+        DialogScript script({press(Qt::Key_Return), chooseFile(aNew), cancel(), acceptFile(shared),
+                             acceptFile(shared), click("&Yes")});
+        window->fileSave();
+
+        QStringList dialogs {"Multiple data | You have more than one meeting defined.\n"
+                             "All of them should be saved in separate file!"};
+        for (const QString &subject : QStringList {"Alpha", "Beta", "Gamma", "Delta"})
+            dialogs << "file dialog Save file | Choose file name for " + subject;
+        dialogs << "Choose file name for Delta | shared.xml already exists.\n"
+                   "Do you want to replace it?";
+        QCOMPARE(script.seen, dialogs);
+        QCOMPARE(script.parents.value(0), window.get());
+        QCOMPARE(script.offeredNames, QStringList({"", "", "", ""}));
+        QCOMPARE(state().each(&Meeting::fileName),
+                 QStringList({aNew, path("beta.xml"), shared, shared}));
+        QCOMPARE(state().each(&Meeting::saved), QList<bool>({true, false, true, true}));
+        QCOMPARE(readFile(aNew), state().meetingFileContents(0));
+        QCOMPARE(readFile(shared), state().meetingFileContents(3));
+    }
+
+    void saveFailuresKeepTheOldFile_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<qint64>("sizeLimit");
+        QTest::addColumn<QString>("reason"); // what the box's informative text says
+        QTest::newRow("disk full") << "big.xml" << qint64(16384) << "File too large";
+        QTest::newRow("target below a regular file")
+            << "big.xml/new.xml" << qint64(RLIM_INFINITY) << "Not a directory";
+        QTest::newRow("target is a fifo")
+            << "pipe" << qint64(RLIM_INFINITY) << "not a regular file";
+    }
+
+    // Root-proof: a file-size limit stands for a full disk; no one can write the other targets.
+    // The next meeting is not offered, and no file, temporary or not, is left behind.
+    void saveFailuresKeepTheOldFile()
+    {
+        QFETCH(QString, target);
+        QFETCH(qint64, sizeLimit);
+        QFETCH(QString, reason);
+        open({document("Big", QStringList(300, "Problem")), document("Other")});
+        state().meetings()->at(0)->markModified();
+        const QByteArray old = readFile(path("big.xml"));
+        const QString file = path(target);
+        QVERIFY(target != "pipe" || makePipe(target));
+        QVERIFY(state().meetingFileContents(0).size() > 16384);
+
+        DialogScript script({press(Qt::Key_Return), chooseFile(file), press(Qt::Key_Return)});
+        {
+            const auto limit = limitFileSize(rlim_t(sizeLimit));
+            window->fileSave();
+        }
+
+        QCOMPARE(script.seen.mid(2), QStringList({"Critical Error | Cannot save file " + file}));
+        const QString told = script.informativeTexts.value(script.informativeTexts.size() - 1);
+        QVERIFY2(told.contains(reason), qPrintable(told));
+        QCOMPARE(readFile(path("big.xml")), old);
+        QCOMPARE(state().meetings()->at(0)->fileName, path("big.xml"));
+        QVERIFY(isMarked(state().meetings()->at(0)));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList({"big.xml", "other.xml"}));
+    }
+};
 
 QTEST_MAIN(tst_Files)
 #include "tst_files.moc"

@@ -1,71 +1,42 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStatusBar>
-#include <QTemporaryDir>
 
+#include <optional>
+
+#include "report/htmlattachment.h"
 #include "report/transformprocess.h"
 #include "support/dialogscript.h"
 #include "support/documents.h"
-#include "support/frmmaininspector.h"
 #include "support/records.h"
+#include "support/standins.h"
+#include "support/windowtest.h"
 
 using namespace Answers;
-
-// The mail client's stand-in: it keeps each call's arguments, NUL-terminated, in a file of its
-// own, and moves the file into place whole.
-static const QByteArray kmailStandIn
-    = "#!/bin/sh\n"
-      "calls=\"$(dirname \"$0\")/../calls\"\n"
-      "part=$(mktemp \"$calls/.part.XXXXXX\")\n"
-      "for a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$part\"\n"
-      "mv \"$part\" \"$calls/call${part##*.part}\"\n";
 
 static const QString saveFirst
     = QStringLiteral("Mootrak e-Mail notification | You should save meeting first");
 
-class tst_Notify : public QObject
+class tst_Notify : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<frmMain> window;
+    std::optional<StandIns> standIns;
 
-    frmMainInspector state() const { return frmMainInspector(*window); }
-    QString path(const QString &name) const { return dir->filePath(name); }
-
-    // The stand-in first on PATH (or alone, with xsltproc out of reach), and the program in the
+    // The stand-ins first on PATH (or alone, with xsltproc out of reach), and the program in the
     // folder of the shipped stylesheet, as the run command starts it.
     auto useStandIns(bool keepSystemPath = true)
     {
-        const QByteArray oldPath = qgetenv("PATH");
+        standIns.emplace(dir->path());
         const QString oldFolder = QDir::currentPath();
-        QDir().mkpath(path("bin"));
-        QDir().mkpath(path("calls"));
-        writeFile(path("bin/kmail"), kmailStandIn);
-        QFile::setPermissions(path("bin/kmail"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        const QByteArray bin = QFile::encodeName(path("bin"));
-        qputenv("PATH", keepSystemPath ? bin + ':' + oldPath : bin);
         QDir::setCurrent(QStringLiteral(MOOTRAK_SHARE_DIR));
-        return qScopeGuard([oldPath, oldFolder] {
-            qputenv("PATH", oldPath);
+        return qScopeGuard([oldFolder, path = standIns->onPath(keepSystemPath)]() mutable {
             QDir::setCurrent(oldFolder);
         });
     }
-    // The arguments of every call of the mail client so far, in no particular order.
-    QList<QStringList> calls() const
-    {
-        QList<QStringList> all;
-        for (const QString &name : QDir(path("calls")).entryList({"call*"}, QDir::Files)) {
-            QByteArray bytes = readFile(path("calls/" + name));
-            bytes.chop(1);
-            QStringList arguments;
-            for (const QByteArray &argument : bytes.split('\0'))
-                arguments << QString::fromUtf8(argument);
-            all << arguments;
-        }
-        return all;
-    }
+    QList<QStringList> calls() const { return standIns->calls(); }
     // Loaded from a document of its own, as Open leaves it, and shown in the tree.
     Meeting *loadSaved(Meeting *meeting)
     {
@@ -84,174 +55,255 @@ class tst_Notify : public QObject
         xsltproc.waitForFinished();
         return xsltproc.readAllStandardOutput();
     }
+    // Saved, selected, and its notification started.
+    void notify(Meeting *meeting)
+    {
+        loadSaved(meeting);
+        state().select(state().meetings()->size() - 1);
+        state().sendNotification();
+    }
     bool notificationRuns() const { return !window->findChildren<TransformProcess *>().isEmpty(); }
 
 private slots:
-    void init()
+    // Subject with blanks as one argument, the report as body, and every address in list order:
+    // a person listed twice, an empty address, and the trailing comma. The attachment holds what
+    // xsltproc printed, byte for byte.
+    void mailClientGetsTheMeeting()
     {
-        dir = std::make_unique<QTemporaryDir>();
-        window = std::make_unique<frmMain>();
-        window->show();
-    }
-    // Closing the window keeps the HTML files for the mail client; the tests leave none behind.
-    void cleanup()
-    {
-        for (const QString &attachment : std::as_const(*state().tempFiles()))
-            QFile::remove(attachment);
-        window.reset();
-        dir.reset();
-    }
-    void mailClientGetsTheMeeting();
-    void unsavedMeetingIsSavedFirst_data();
-    void unsavedMeetingIsSavedFirst();
-    void mailIsForTheMeetingItStartedWith_data();
-    void mailIsForTheMeetingItStartedWith();
-    void twoNotificationsKeepTheirOwnAttachments();
-    void missingXsltprocIsReported();
-};
+        const auto restore = useStandIns();
+        Meeting *meeting = makeMeeting(QStringLiteral("Budget review \u2013 Z\u00fcrich"), {"A"},
+                                       {"Ann", "Bob"});
+        meeting->participants->at(1)->email.clear();
+        meeting->problems->at(0)->responsibles->append(meeting->participants->at(0));
+        loadSaved(meeting);
+        state().select(0);
 
-// Subject with blanks as one argument, the report as body, and every address in list order:
-// a person listed twice, an empty address, and the trailing comma. The attachment holds what
-// xsltproc printed, byte for byte.
-void tst_Notify::mailClientGetsTheMeeting()
-{
-    const auto restore = useStandIns();
-    Meeting *meeting
-        = makeMeeting(QStringLiteral("Budget review \u2013 Z\u00fcrich"), {"A"}, {"Ann", "Bob"});
-    meeting->participants->at(1)->email.clear();
-    meeting->problems->at(0)->responsibles->append(meeting->participants->at(0));
-    loadSaved(meeting);
-    state().select(0);
+        state().sendNotification();
 
-    state().sendNotification();
-
-    QTRY_COMPARE(calls().size(), 1);
-    const QStringList arguments = calls().at(0);
-    const QString attachment = arguments.value(5);
-    QVERIFY2(QRegularExpression("^/tmp/mtX.{6}\\.html$").match(attachment).hasMatch(),
-             qPrintable(attachment));
-    QCOMPARE(
-        arguments,
-        QStringList({"-s", "Meeting: " + meeting->subject, "--body", state().buildEmailBody(0),
-                     "--attach", attachment, "ann@example.org,,r0@example.org,ann@example.org,"}));
-    const QByteArray html = readFile(attachment);
-    QCOMPARE(html, transform(meeting->fileName));
-    QVERIFY2(html.contains(meeting->subject.toUtf8()), html.left(400).constData());
-    QCOMPARE(*state().tempFiles(), QStringList {attachment});
-}
-
-void tst_Notify::unsavedMeetingIsSavedFirst_data()
-{
-    QTest::addColumn<QString>("chosenName"); // in the save dialog; empty: cancelled
-    QTest::addColumn<QString>("savedAs");
-    QTest::addColumn<bool>("mailed");
-
-    QTest::newRow("saved") << "new.xml"
-                           << "new.xml" << true;
-    QTest::newRow("save cancelled") << ""
-                                    << "" << false;
-    QTest::newRow("save failed") << "taken/below.xml"
-                                 << "" << false;
-}
-
-// A notification attaches the file on disk, so it goes on only once the save really wrote it.
-void tst_Notify::unsavedMeetingIsSavedFirst()
-{
-    QFETCH(QString, chosenName);
-    QFETCH(QString, savedAs);
-    QFETCH(bool, mailed);
-    const auto restore = useStandIns();
-    writeFile(path("taken"), "a file where the failed save wants a folder");
-    Meeting *meeting = makeMeeting("Unsaved", {"A"});
-    meeting->markModified();
-    state().load({meeting});
-    state().select(0);
-
-    if (!mailed)
-        QTest::ignoreMessage(QtDebugMsg, "Notification canceled");
-    // The last answer closes the error box of a failed save.
-    DialogScript script({press(Qt::Key_Return),
-                         chosenName.isEmpty() ? cancel() : chooseFile(path(chosenName)),
-                         press(Qt::Key_Return)});
-    state().sendNotification();
-
-    QCOMPARE(script.seen.value(0), saveFirst);
-    QCOMPARE(meeting->fileName, savedAs.isEmpty() ? savedAs : path(savedAs));
-    QCOMPARE(notificationRuns(), mailed);
-    if (mailed)
         QTRY_COMPARE(calls().size(), 1);
-}
-
-void tst_Notify::mailIsForTheMeetingItStartedWith_data()
-{
-    QTest::addColumn<bool>("deleteIt");
-    QTest::newRow("another meeting selected") << false;
-    QTest::newRow("the meeting deleted") << true;
-}
-
-// The selection may change while xsltproc runs: the mail still goes out for the first meeting.
-void tst_Notify::mailIsForTheMeetingItStartedWith()
-{
-    QFETCH(bool, deleteIt);
-    const auto restore = useStandIns();
-    loadSaved(makeMeeting("First", {"A"}));
-    loadSaved(makeMeeting("Second", {"B"}, {"Sue"}));
-    state().select(0);
-
-    state().sendNotification();
-    if (deleteIt) {
-        DialogScript script({click("&Yes")});
-        state().delMeeting();
-    }
-    state().select(deleteIt ? 0 : 1);
-
-    QTRY_COMPARE(calls().size(), 1);
-    QCOMPARE(calls().at(0).value(1), "Meeting: First");
-    QCOMPARE(calls().at(0).value(6), "ann@example.org,r0@example.org,");
-}
-
-// Started one after the other, each notification mails its own page; Exit removes both.
-void tst_Notify::twoNotificationsKeepTheirOwnAttachments()
-{
-    const auto restore = useStandIns();
-    loadSaved(makeMeeting("First", {"A"}));
-    loadSaved(makeMeeting("Second", {"B"}));
-    state().select(0);
-    state().sendNotification();
-    state().select(1);
-    state().sendNotification();
-
-    QTRY_COMPARE(calls().size(), 2);
-    QStringList attachments;
-    for (const QStringList &arguments : calls()) {
-        const QString subject = arguments.value(1).mid(QStringLiteral("Meeting: ").size());
-        const QString page = QString::fromUtf8(readFile(arguments.value(5)));
-        QVERIFY2(page.contains("<title>Meeting: " + subject + "</title>"), qPrintable(subject));
-        QCOMPARE(page.count("<title>"), 1);
-        attachments << arguments.value(5);
+        const QStringList arguments = calls().at(0);
+        const QString attachment = arguments.value(5);
+        QVERIFY2(QRegularExpression("^/tmp/mtX.{6}\\.html$").match(attachment).hasMatch(),
+                 qPrintable(attachment));
+        QCOMPARE(arguments,
+                 QStringList({"-s", "Meeting: " + meeting->subject, "--body",
+                              state().buildEmailBody(0), "--attach", attachment,
+                              "ann@example.org,,r0@example.org,ann@example.org,"}));
+        const QByteArray html = readFile(attachment);
+        QCOMPARE(html, transform(meeting->fileName));
+        QVERIFY2(html.contains(meeting->subject.toUtf8()), html.left(400).constData());
+        QCOMPARE(*state().tempFiles(), QStringList {attachment});
     }
 
-    window->fileExit();
+    void unsavedMeetingIsSavedFirst_data()
+    {
+        QTest::addColumn<QString>("chosenName"); // in the save dialog; empty: cancelled
+        QTest::addColumn<bool>("saved"); // and so mailed
+        QTest::newRow("saved") << "new.xml" << true;
+        QTest::newRow("save cancelled") << "" << false;
+        QTest::newRow("save failed") << "taken/below.xml" << false;
+    }
 
-    for (const QString &attachment : std::as_const(attachments))
-        QVERIFY2(!QFile::exists(attachment), qPrintable(attachment));
-}
+    // A notification attaches the file on disk, so it goes on only once the save really wrote it.
+    void unsavedMeetingIsSavedFirst()
+    {
+        QFETCH(QString, chosenName);
+        QFETCH(bool, saved);
+        const auto restore = useStandIns();
+        writeFile(path("taken"), "a file where the failed save wants a folder");
+        Meeting *meeting = makeMeeting("Unsaved", {"A"});
+        meeting->markModified();
+        state().load({meeting});
+        state().select(0);
 
-// A program that cannot start never finishes: the notification ends at once, and says so.
-void tst_Notify::missingXsltprocIsReported()
-{
-    const auto restore = useStandIns(false);
-    loadSaved(makeMeeting("First", {"A"}));
-    state().select(0);
+        if (!saved)
+            QTest::ignoreMessage(QtDebugMsg, "Notification canceled");
+        // The last answer closes the error box of a failed save.
+        DialogScript script({press(Qt::Key_Return),
+                             chosenName.isEmpty() ? cancel() : chooseFile(path(chosenName)),
+                             press(Qt::Key_Return)});
+        state().sendNotification();
 
-    QTest::ignoreMessage(QtDebugMsg, "xsltproc didn't start");
-    state().sendNotification();
+        QCOMPARE(script.seen.value(0), saveFirst);
+        QCOMPARE(meeting->fileName, saved ? path(chosenName) : QString());
+        QCOMPARE(notificationRuns(), saved);
+        if (saved)
+            QTRY_COMPARE(calls().size(), 1);
+    }
 
-    QTRY_COMPARE(window->statusBar()->currentMessage(),
-                 "No notification sent: xsltproc didn't start");
-    QTRY_VERIFY2(!notificationRuns(), "the failed run is still there");
-    QCOMPARE(calls().size(), 0);
-}
+    void mailIsForTheMeetingItStartedWith_data()
+    {
+        QTest::addColumn<bool>("deleteIt");
+        QTest::newRow("another meeting selected") << false;
+        QTest::newRow("the meeting deleted") << true;
+    }
+
+    // The selection may change while xsltproc runs: the mail still goes out for the first meeting.
+    void mailIsForTheMeetingItStartedWith()
+    {
+        QFETCH(bool, deleteIt);
+        const auto restore = useStandIns();
+        loadSaved(makeMeeting("First", {"A"}));
+        loadSaved(makeMeeting("Second", {"B"}, {"Sue"}));
+        state().select(0);
+
+        state().sendNotification();
+        if (deleteIt) {
+            DialogScript script({click("&Yes")});
+            state().delMeeting();
+        }
+        state().select(deleteIt ? 0 : 1);
+
+        QTRY_COMPARE(calls().size(), 1);
+        QCOMPARE(calls().at(0).value(1), "Meeting: First");
+        QCOMPARE(calls().at(0).value(6), "ann@example.org,r0@example.org,");
+    }
+
+    // Started one after the other, each notification mails its own page; Exit removes both.
+    void twoNotificationsKeepTheirOwnAttachments()
+    {
+        const auto restore = useStandIns();
+        loadSaved(makeMeeting("First", {"A"}));
+        loadSaved(makeMeeting("Second", {"B"}));
+        state().select(0);
+        state().sendNotification();
+        state().select(1);
+        state().sendNotification();
+
+        QTRY_COMPARE(calls().size(), 2);
+        QStringList attachments;
+        for (const QStringList &arguments : calls()) {
+            const QString subject = arguments.value(1).mid(QStringLiteral("Meeting: ").size());
+            const QString page = QString::fromUtf8(readFile(arguments.value(5)));
+            QVERIFY2(page.contains("<title>Meeting: " + subject + "</title>"), qPrintable(subject));
+            QCOMPARE(page.count("<title>"), 1);
+            attachments << arguments.value(5);
+        }
+
+        window->fileExit();
+
+        for (const QString &attachment : std::as_const(attachments))
+            QVERIFY2(!QFile::exists(attachment), qPrintable(attachment));
+    }
+
+    // A program that cannot start never finishes: the notification ends at once, and says so.
+    void missingXsltprocIsReported()
+    {
+        const auto restore = useStandIns(false);
+        loadSaved(makeMeeting("First", {"A"}));
+        state().select(0);
+
+        QTest::ignoreMessage(QtDebugMsg, "xsltproc didn't start");
+        state().sendNotification();
+
+        QTRY_COMPARE(window->statusBar()->currentMessage(),
+                     "No notification sent: xsltproc didn't start");
+        QTRY_VERIFY2(!notificationRuns(), "the failed run is still there");
+        QCOMPARE(calls().size(), 0);
+    }
+
+    void xsltprocOutcomes_data()
+    {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<bool>("mailed");
+        QTest::addColumn<QByteArray>("attached"); // when mailed
+        QTest::newRow("killed") << QByteArray("printf '<html>part'; kill -9 $$\n") << false
+                                << QByteArray();
+        QTest::newRow("exit 1 with partial output")
+            << QByteArray("printf '<html>partial'; exit 1\n") << true
+            << QByteArray("<html>partial");
+        QByteArray large(10 * 1024 * 1024, '\0');
+        for (qsizetype i = 0; i < large.size(); ++i)
+            large[i] = char((i * 7 + i / 4096) % 256);
+        QTest::newRow("10 MB, every byte value")
+            << QByteArray("cat \"$here/large\"\n") << true << large;
+    }
+
+    // A killed run mails nothing; a run that exits with an error still mails what it printed.
+    void xsltprocOutcomes()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(bool, mailed);
+        QFETCH(QByteArray, attached);
+        const auto restore = useStandIns();
+        writeFile(path("large"), attached);
+        standIns->install("xsltproc", script);
+        if (!mailed)
+            QTest::ignoreMessage(QtDebugMsg, "Can't send notification");
+
+        notify(makeMeeting("Outcome", {"A"}));
+
+        QTRY_VERIFY2(!notificationRuns(), "the run has not ended");
+        QTRY_COMPARE(calls().size(), mailed ? 1 : 0); // the mail client runs detached
+        if (mailed)
+            QCOMPARE(readFile(calls().at(0).value(5)), attached);
+    }
+    // xsltproc finds no stylesheet when started elsewhere: it fails, and the mail goes all the
+    // same, with an empty page.
+    void missingStylesheetStillMails()
+    {
+        const auto restore = useStandIns();
+        QDir::setCurrent(dir->path());
+
+        notify(makeMeeting("Elsewhere", {"A"}));
+
+        QTRY_COMPARE(calls().size(), 1);
+        QCOMPARE(readFile(calls().at(0).value(5)), QByteArray());
+    }
+
+    // An xsltproc that never ends keeps nothing waiting, and is ended at Exit.
+    void neverEndingXsltprocEndsAtExit()
+    {
+        const auto restore = useStandIns();
+        standIns->install("xsltproc", "echo $$ > \"$here/pid\"; exec sleep 600\n");
+        notify(makeMeeting("Endless", {"A"}));
+        QTRY_VERIFY(QFile::exists(path("pid")));
+        const QString process = "/proc/" + QString::fromLatin1(readFile(path("pid")).trimmed());
+        QVERIFY2(QFileInfo::exists(process), qPrintable(process));
+
+        window->fileExit();
+
+        QVERIFY2(!QFileInfo::exists(process), "xsltproc outlived Exit");
+        QVERIFY(!notificationRuns());
+        QCOMPARE(calls().size(), 0);
+    }
+
+    // No shell is involved: every character reaches the mail client as typed, in one argument.
+    void hostileTextReachesTheMailClientUnchanged()
+    {
+        const auto restore = useStandIns();
+        const QString marker = path("ran");
+        const QString subject
+            = "-s \"quoted\" 'single' $(touch " + marker + "); `touch " + marker + "`\nsecond line";
+        Meeting *meeting = makeMeeting(subject, {"A"}, {"Ann"});
+        meeting->participants->at(0)->email = "-x;a@b $(touch " + marker + ")\"'";
+
+        notify(meeting);
+
+        QTRY_COMPARE(calls().size(), 1);
+        const QStringList arguments = calls().at(0);
+        QCOMPARE(arguments.value(1), "Meeting: " + subject);
+        QCOMPARE(arguments.value(6), meeting->participants->at(0)->email + ",r0@example.org,");
+        QVERIFY2(!QFile::exists(marker), "a shell ran the text");
+    }
+
+    // A link planted at the final name is replaced, not written through.
+    void plantedLinkIsReplaced()
+    {
+        const QString written = path("mtABCDEF");
+        const QString target = path("target");
+        QVERIFY(writeFile(written, "<html>page"));
+        QVERIFY(QFile::link(target, written + ".html"));
+
+        QString failure;
+        const QString name = HtmlAttachment::giveHtmlName(QFile::encodeName(written), failure);
+
+        QCOMPARE(name, written + ".html");
+        QVERIFY2(!QFileInfo(name).isSymLink(), "the link is still there");
+        QCOMPARE(readFile(name), QByteArray("<html>page"));
+        QVERIFY2(!QFile::exists(target), "written through the link");
+    }
+};
 
 QTEST_MAIN(tst_Notify)
 #include "tst_notify.moc"

@@ -1,106 +1,169 @@
-#include "report/meetingreport.h"
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStatusBar>
 
-#include "support/frmmaininspector.h"
+#include "report/meetingreport.h"
+#include "support/dialogscript.h"
+#include "support/documents.h"
+#include "support/printanswers.h"
 #include "support/records.h"
+#include "support/windowtest.h"
+
+using namespace Answers;
+
+// The lines that carry text, each with its blanks and tabs made single blanks.
+static QStringList textLines(const QString &text)
+{
+    QStringList lines;
+    for (const QString &line : text.split(QRegularExpression(QStringLiteral("[\n\f]")))) {
+        if (!line.simplified().isEmpty())
+            lines << line.simplified();
+    }
+    return lines;
+}
 
 static const QString sixtyHyphens(60, u'-');
 static const QString lastLine
     = QStringLiteral("------------------- Last line --------------------------");
 
-class tst_Report : public QObject
+class tst_Report : public WindowTest
 {
     Q_OBJECT
 
+    // Prints the meeting, loaded and selected, with the dialog answered; returns the status
+    // bar's messages.
+    QStringList print(Meeting *meeting, const DialogScript::Answer &answer)
+    {
+        state().load({meeting});
+        state().select(0);
+        QSignalSpy messages(window->statusBar(), &QStatusBar::messageChanged);
+        DialogScript script({answer});
+        window->filePrint();
+        QStringList texts;
+        for (const QList<QVariant> &message : std::as_const(messages))
+            texts << message.value(0).toString();
+        return texts;
+    }
+
 private slots:
-    void text_data();
-    void text();
-    void noMeetingGivesNullText_data();
-    void noMeetingGivesNullText();
+    void text_data()
+    {
+        QTest::addColumn<MeetingValue>("meeting");
+        QTest::addColumn<QString>("report");
+
+        const QDateTime thursday(QDate(2003, 3, 6), QTime(14, 30, 0));
+        const QDateTime friday(QDate(2003, 3, 14), QTime(9, 5, 7));
+        const Person ann {"Ann", "Smith", "Chair", "ann@example.org", "100"};
+        const Person bob {"Bob", "Doe", "Clerk", "", "200"};
+        const ProblemValue travel {"Travel", "Too much travel", "Ask HR", "Halve it", friday,
+                                   {bob}};
+
+        // The layout's table, with a decision over two lines and a responsible without e-mail.
+        // %1 is the separator line, %2 the last line.
+        QTest::newRow("one of each")
+            << MeetingValue {"Budget",    thursday, "Room 4", "Spend less\nand earn more",
+                             "Next week", {ann},    {travel}}
+            << QString("Subject: Budget\nAt Room 4 Thu Mar 6 14:30:00 2003\n\n"
+                       "Decision:\nSpend less\nand earn more\n\nNotes:\nNext week\n\n"
+                       "Participants:\nAnn, Smith\tChair\tmailto:ann@example.org\tPhone: 100\n"
+                       "%1\n\nProblems:\n\nTravel\nToo much travel\n"
+                       "\tDecision:\nHalve it\n\tDue to: Fri Mar 14 09:05:07 2003\n"
+                       "\tResponsibles:\nBob, Doe\tClerk\tmailto:\tPhone: 200\n"
+                       "\tNotes:\nAsk HR\n\n\n%2")
+                   .arg(sixtyHyphens, lastLine);
+        // Empty texts and lists, and a null date, still give every heading and separator.
+        QTest::newRow("empty meeting")
+            << MeetingValue {}
+            << QString("Subject: \nAt  \n\nDecision:\n\n\nNotes:\n\n\nParticipants:\n"
+                       "%1\n\nProblems:\n\n\n%2")
+                   .arg(sixtyHyphens, lastLine);
+    }
+
+    // Compared line by line; the last line shows there is no final line break.
+    void text()
+    {
+        QFETCH(MeetingValue, meeting);
+        QFETCH(QString, report);
+        QCOMPARE(MeetingReport::text(*recordOf(meeting)).split(u'\n'), report.split(u'\n'));
+    }
+
+    void noMeetingGivesNullText_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::newRow("none selected") << -1;
+        QTest::newRow("past the end") << 1;
+    }
+
+    void noMeetingGivesNullText()
+    {
+        QFETCH(int, position);
+        state().meetings()->append(makeMeeting("Only", {"A"}));
+
+        QTest::ignoreMessage(QtDebugMsg, "No meeting choosed");
+        const QString report = state().buildEmailBody(position);
+
+        QVERIFY2(report.isNull(), qPrintable(report));
+    }
+
+    // Every line of the report reaches paper once, in order, over as many pages as it takes.
+    void longReportGoesOnOverPages()
+    {
+        QStringList problems;
+        for (int i = 0; i < 40; ++i)
+            problems << QStringLiteral("Problem %1").arg(i);
+        Meeting *meeting = makeMeeting("Long", problems);
+
+        const QStringList messages = print(meeting, printToFile(path("long.pdf")));
+
+        const QString text = pdfText(path("long.pdf"));
+        QCOMPARE(textLines(text), textLines(MeetingReport::text(*meeting)));
+        const int pages = int(text.count(u'\f'));
+        QVERIFY2(pages > 3, qPrintable(QString::number(pages)));
+        QStringList expected {"Printing..."};
+        for (int page = 2; page <= pages; ++page)
+            expected << QStringLiteral("Printing (page %1)...").arg(page);
+        QCOMPARE(messages, expected << "Printing completed");
+    }
+
+    // The text after a tab starts at the same tab stop whatever came before it on the line.
+    void tabsAreExpanded()
+    {
+        Meeting *meeting = makeMeeting("Tabs", {}, {});
+        meeting->notes = QStringLiteral("a\tleft\nabcd\tright");
+
+        print(meeting, printToFile(path("tabs.pdf")));
+
+        const QString words = pdfText(path("tabs.pdf"), QStringLiteral("-bbox"));
+        const auto xMin = [&words](const QString &word) {
+            const QRegularExpression pattern("xMin=\"([0-9.]+)\"[^>]*>" + word + "</word>");
+            return pattern.match(words).captured(1);
+        };
+        QVERIFY2(!xMin("left").isEmpty(), qPrintable(words));
+        QCOMPARE(xMin("right"), xMin("left"));
+    }
+
+    void failedPrintSaysAborted_data()
+    {
+        QTest::addColumn<bool>("diskFull");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("dialog cancelled") << false << QStringList {"Printing aborted"};
+        QTest::newRow("disk full") << true << QStringList {"Printing...", "Printing aborted"};
+    }
+
+    // A print that did not reach its end never says it completed. A file-size limit cuts the
+    // PDF as a full disk does, even for root.
+    void failedPrintSaysAborted()
+    {
+        QFETCH(bool, diskFull);
+        QFETCH(QStringList, messages);
+        const auto limit = limitFileSize(diskFull ? 4096 : RLIM_INFINITY);
+
+        const QStringList shown = print(makeMeeting("Cut", {"A", "B", "C"}),
+                                        diskFull ? printToFile(path("cut.pdf")) : cancel());
+
+        QCOMPARE(shown, messages);
+    }
 };
-
-void tst_Report::text_data()
-{
-    QTest::addColumn<MeetingValue>("meeting");
-    QTest::addColumn<QStringList>("lines");
-
-    const QDateTime thursday(QDate(2003, 3, 6), QTime(14, 30, 0));
-    const QDateTime friday(QDate(2003, 3, 14), QTime(9, 5, 7));
-    const Person ann {"Ann", "Smith", "Chair", "ann@example.org", "100"};
-    const Person bob {"Bob", "Doe", "Clerk", "", "200"};
-
-    // The layout's table, with a decision over two lines and a responsible without e-mail.
-    QTest::newRow("one of each")
-        << MeetingValue {"Budget",
-                         thursday,
-                         "Room 4",
-                         "Spend less\nand earn more",
-                         "Next week",
-                         {ann},
-                         {{"Travel", "Too much travel", "Ask HR", "Halve it", friday, {bob}}}}
-        << QStringList {"Subject: Budget",
-                        "At Room 4 Thu Mar 6 14:30:00 2003",
-                        "",
-                        "Decision:",
-                        "Spend less",
-                        "and earn more",
-                        "",
-                        "Notes:",
-                        "Next week",
-                        "",
-                        "Participants:",
-                        "Ann, Smith\tChair\tmailto:ann@example.org\tPhone: 100",
-                        sixtyHyphens,
-                        "",
-                        "Problems:",
-                        "",
-                        "Travel",
-                        "Too much travel",
-                        "\tDecision:",
-                        "Halve it",
-                        "\tDue to: Fri Mar 14 09:05:07 2003",
-                        "\tResponsibles:",
-                        "Bob, Doe\tClerk\tmailto:\tPhone: 200",
-                        "\tNotes:",
-                        "Ask HR",
-                        "",
-                        "",
-                        lastLine};
-    // Empty texts and lists, and a null date, still give every heading and separator.
-    QTest::newRow("empty meeting")
-        << MeetingValue {}
-        << QStringList {"Subject: ",     "At  ",       "", "Decision:", "", "", "Notes:", "", "",
-                        "Participants:", sixtyHyphens, "", "Problems:", "", "", lastLine};
-}
-
-// Split at line breaks, the last line shows there is no final line break.
-void tst_Report::text()
-{
-    QFETCH(MeetingValue, meeting);
-    QFETCH(QStringList, lines);
-
-    const QString report = MeetingReport::text(*recordOf(meeting));
-
-    QCOMPARE(report.split(u'\n'), lines);
-}
-
-void tst_Report::noMeetingGivesNullText_data()
-{
-    QTest::addColumn<int>("position");
-    QTest::newRow("none selected") << -1;
-    QTest::newRow("past the end") << 1;
-}
-
-void tst_Report::noMeetingGivesNullText()
-{
-    QFETCH(int, position);
-    frmMain window;
-    frmMainInspector(window).meetings()->append(makeMeeting("Only", {"A"}));
-
-    QTest::ignoreMessage(QtDebugMsg, "No meeting choosed");
-    const QString report = frmMainInspector(window).buildEmailBody(position);
-
-    QVERIFY2(report.isNull(), qPrintable(report));
-}
 
 QTEST_MAIN(tst_Report)
 #include "tst_report.moc"

@@ -19,12 +19,13 @@ public:
     int currentProblem() const { return window.currentProblem; }
     QStringList *tempFiles() const { return window.tempFiles; }
 
-    QStringList subjects() const
+    // One field of every loaded meeting, in list order.
+    template<typename T> QList<T> each(T Meeting::*field) const
     {
-        QStringList texts;
+        QList<T> values;
         for (const Meeting *meeting : std::as_const(*window.meetings))
-            texts << meeting->subject;
-        return texts;
+            values << meeting->*field;
+        return values;
     }
     // The texts of the tree's meeting entries, top to bottom.
     QStringList treeEntries() const
@@ -33,6 +34,17 @@ public:
         for (int i = 0; i < window.lvProblems->topLevelItemCount(); ++i)
             texts << window.lvProblems->topLevelItem(i)->text(0);
         return texts;
+    }
+
+    // The rows of the person list, each as its four texts.
+    QList<QStringList> personRows() const
+    {
+        QList<QStringList> rows;
+        for (int i = 0; i < window.lvResp->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem *row = window.lvResp->topLevelItem(i);
+            rows << QStringList {row->text(0), row->text(1), row->text(2), row->text(3)};
+        }
+        return rows;
     }
 
     // Rebuilds the tree the way New, Open and Add problem do.

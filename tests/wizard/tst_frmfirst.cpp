@@ -1,3 +1,5 @@
+#include <QClipboard>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -5,12 +7,18 @@
 
 using namespace Answers;
 
-enum class Step { Add, AddBlank, CancelAdd, Delete, EditToBlank };
+// A click on a problem button with the answers for the dialogs it opens; Edit and Delete act on
+// the first row, selected before.
+struct Step
+{
+    QPushButton *frmFirst::*button;
+    Script answers;
+};
 Q_DECLARE_METATYPE(Step)
 enum class Rows { Participants, Problems };
 Q_DECLARE_METATYPE(Rows)
-enum class Action { Edit, Delete };
-Q_DECLARE_METATYPE(Action)
+enum class Input { Typed, Pasted, Handed }; // Handed: given to editLong first
+Q_DECLARE_METATYPE(Input)
 
 class tst_FrmFirst : public QObject
 {
@@ -18,201 +26,222 @@ class tst_FrmFirst : public QObject
 
     std::unique_ptr<frmFirst> wizard;
 
-    bool nextEnabled() const { return wizard->button(QWizard::NextButton)->isEnabled(); }
-    bool finishEnabled() const { return wizard->button(QWizard::FinishButton)->isEnabled(); }
-    void run(Step step);
-    void addParticipants(const QList<Person> &persons);
-    void addProblems(const QList<QPair<QString, QString>> &problems);
-
 private slots:
     void init() { wizard = std::make_unique<frmFirst>(); }
-    void cleanup() { wizard.reset(); }
-    void nextFollowsTheSubject_data();
-    void nextFollowsTheSubject();
-    void finishFollowsTheProblems_data();
-    void finishFollowsTheProblems();
-    void equalRowsActOnTheEarlierRecord_data();
-    void equalRowsActOnTheEarlierRecord();
-};
-
-void tst_FrmFirst::nextFollowsTheSubject_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("erased"); // Backspace presses after typing
-    QTest::addColumn<bool>("next");
-    QTest::addColumn<QString>("subject"); // what getTema() gives
-
-    QTest::newRow("nothing typed") << "" << 0 << false << "";
-    QTest::newRow("one character") << "a" << 0 << true << "a";
-    QTest::newRow("cleared again") << "a" << 1 << false << "a";
-    QTest::newRow("shortened") << "ab" << 1 << true << "a";
-}
-
-// Next waits for a subject; clearing the field keeps the last subject that was not empty.
-void tst_FrmFirst::nextFollowsTheSubject()
-{
-    QFETCH(QString, typed);
-    QFETCH(int, erased);
-    QFETCH(bool, next);
-    QFETCH(QString, subject);
-
-    wizard->show();
-    QTest::keyClicks(wizard->txtTema, typed);
-    for (int i = 0; i < erased; ++i)
-        QTest::keyClick(wizard->txtTema, Qt::Key_Backspace);
-
-    QCOMPARE(nextEnabled(), next);
-    QCOMPARE(wizard->getTema(), subject);
-}
-
-void tst_FrmFirst::run(Step step)
-{
-    QTreeWidget *list = wizard->lvProblems;
-    switch (step) {
-    case Step::Add: {
-        DialogScript script({describe("Printer", "It jams")});
-        wizard->btAddProblem->click();
-        break;
+    void cleanup()
+    {
+        wizard.reset();
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
-    case Step::AddBlank: {
-        DialogScript script({describe("", "")});
-        wizard->btAddProblem->click();
-        break;
+
+    void nextFollowsTheSubject_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("erased"); // Backspace presses after typing
+        QTest::addColumn<bool>("next");
+        QTest::addColumn<QString>("subject"); // what getTema() gives
+
+        QTest::newRow("nothing typed") << "" << 0 << false << "";
+        QTest::newRow("one character") << "a" << 0 << true << "a";
+        QTest::newRow("cleared again") << "a" << 1 << false << "a";
+        QTest::newRow("shortened") << "ab" << 1 << true << "a";
     }
-    case Step::CancelAdd: {
-        DialogScript script({cancel()});
-        wizard->btAddProblem->click();
-        break;
+
+    // Next waits for a subject; clearing the field keeps the last subject that was not empty.
+    void nextFollowsTheSubject()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, erased);
+        QFETCH(bool, next);
+        QFETCH(QString, subject);
+
+        wizard->show();
+        QTest::keyClicks(wizard->txtTema, typed);
+        for (int i = 0; i < erased; ++i)
+            QTest::keyClick(wizard->txtTema, Qt::Key_Backspace);
+
+        QCOMPARE(wizard->button(QWizard::NextButton)->isEnabled(), next);
+        QCOMPARE(wizard->getTema(), subject);
     }
-    case Step::Delete:
-        list->setCurrentItem(list->topLevelItem(0));
-        wizard->btDeleteProblem->click();
-        break;
-    case Step::EditToBlank: {
-        list->setCurrentItem(list->topLevelItem(0));
-        DialogScript script({describe("", "")});
-        wizard->btEditProblem->click();
-        break;
+
+    void finishFollowsTheProblems_data()
+    {
+        QTest::addColumn<QList<Step>>("steps");
+        QTest::addColumn<bool>("finish");
+        QTest::addColumn<int>("problems");
+
+        const Step add {&frmFirst::btAddProblem, {describe("Printer", "It jams")}};
+        const Step addBlank {&frmFirst::btAddProblem, {describe("", "")}};
+        const Step cancelAdd {&frmFirst::btAddProblem, {cancel()}};
+        const Step remove {&frmFirst::btDeleteProblem, {}};
+        const Step editToBlank {&frmFirst::btEditProblem, {describe("", "")}};
+        QTest::newRow("none yet") << QList<Step> {} << false << 0;
+        QTest::newRow("first problem") << QList<Step> {add} << true << 1;
+        QTest::newRow("both descriptions blank") << QList<Step> {addBlank} << false << 0;
+        QTest::newRow("dialog cancelled") << QList<Step> {cancelAdd} << false << 0;
+        QTest::newRow("only one deleted") << QList<Step> {add, remove} << false << 0;
+        QTest::newRow("only one blanked in Edit") << QList<Step> {add, editToBlank} << false << 0;
+        QTest::newRow("one of two deleted") << QList<Step> {add, add, remove} << true << 1;
     }
+
+    // Finish needs a problem; records and rows come and go together; after a delete no other
+    // row is picked for the next click.
+    void finishFollowsTheProblems()
+    {
+        QFETCH(QList<Step>, steps);
+        QFETCH(bool, finish);
+        QFETCH(int, problems);
+
+        wizard->setStartId(1);
+        wizard->show();
+        for (const Step &step : steps) {
+            if (step.button != &frmFirst::btAddProblem)
+                wizard->lvProblems->setCurrentItem(wizard->lvProblems->topLevelItem(0));
+            DialogScript script(step.answers);
+            (wizard.get()->*step.button)->click();
+        }
+
+        QCOMPARE(wizard->button(QWizard::FinishButton)->isEnabled(), finish);
+        QCOMPARE(wizard->getProblems()->size(), problems);
+        QCOMPARE(wizard->lvProblems->topLevelItemCount(), problems);
+        QVERIFY2(!wizard->btDeleteProblem->isEnabled(), "no row stays selected for Delete");
     }
-}
 
-void tst_FrmFirst::finishFollowsTheProblems_data()
-{
-    QTest::addColumn<QList<Step>>("steps");
-    QTest::addColumn<bool>("finish");
-    QTest::addColumn<int>("problems");
+    void equalRowsActOnTheEarlierRecord_data()
+    {
+        QTest::addColumn<Rows>("rows");
+        QTest::addColumn<bool>("edit"); // or Delete
+        QTest::addColumn<int>("row"); // the equal row selected
+        QTest::addColumn<QString>("shown"); // first name or full description Edit opens with
+        QTest::addColumn<QStringList>("left"); // first names or full descriptions, in list order
 
-    QTest::newRow("none yet") << QList<Step> {} << false << 0;
-    QTest::newRow("first problem") << QList<Step> {Step::Add} << true << 1;
-    QTest::newRow("both descriptions blank") << QList<Step> {Step::AddBlank} << false << 0;
-    QTest::newRow("dialog cancelled") << QList<Step> {Step::CancelAdd} << false << 0;
-    QTest::newRow("only one deleted") << QList<Step> {Step::Add, Step::Delete} << false << 0;
-    QTest::newRow("only one blanked in Edit")
-        << QList<Step> {Step::Add, Step::EditToBlank} << false << 0;
-    QTest::newRow("one of two deleted")
-        << QList<Step> {Step::Add, Step::Add, Step::Delete} << true << 1;
-}
-
-// Finish needs a problem; records and rows come and go together; after a delete no other row
-// is picked for the next click.
-void tst_FrmFirst::finishFollowsTheProblems()
-{
-    QFETCH(QList<Step>, steps);
-    QFETCH(bool, finish);
-    QFETCH(int, problems);
-
-    wizard->setStartId(1);
-    wizard->show();
-    for (Step step : steps)
-        run(step);
-
-    QCOMPARE(finishEnabled(), finish);
-    QCOMPARE(wizard->getProblems()->size(), problems);
-    QCOMPARE(wizard->lvProblems->topLevelItemCount(), problems);
-    QVERIFY2(!wizard->btDeleteProblem->isEnabled(), "no row stays selected for Delete");
-}
-
-void tst_FrmFirst::addParticipants(const QList<Person> &persons)
-{
-    for (const Person &person : persons) {
-        DialogScript script({enterPerson(person)});
-        wizard->btAdd->click();
+        for (int row : {0, 1}) {
+            const QByteArray which = row == 0 ? " on the first row" : " on the second row";
+            QTest::newRow("edit participant" + which)
+                << Rows::Participants << true << row << "b, c" << QStringList {"z", "c"};
+            QTest::newRow("delete participant" + which)
+                << Rows::Participants << false << row << "" << QStringList {"c"};
+            QTest::newRow("edit problem" + which)
+                << Rows::Problems << true << row << "first" << QStringList {"z", "second"};
+            QTest::newRow("delete problem" + which)
+                << Rows::Problems << false << row << "" << QStringList {"second"};
+        }
     }
-}
 
-void tst_FrmFirst::addProblems(const QList<QPair<QString, QString>> &problems)
-{
-    for (const auto &[shortText, fullText] : problems) {
-        DialogScript script({describe(shortText, fullText)});
-        wizard->btAddProblem->click();
-    }
-}
+    // Rows are tied to records by their texts alone. Two participants that both read
+    // "a, b, c" (names "b, c" + "a" and "c" + "a, b"), or two problems both called "Same":
+    // either row reaches the one added first.
+    void equalRowsActOnTheEarlierRecord()
+    {
+        QFETCH(Rows, rows);
+        QFETCH(bool, edit);
+        QFETCH(int, row);
+        QFETCH(QString, shown);
+        QFETCH(QStringList, left);
 
-void tst_FrmFirst::equalRowsActOnTheEarlierRecord_data()
-{
-    QTest::addColumn<Rows>("rows");
-    QTest::addColumn<Action>("action");
-    QTest::addColumn<int>("row"); // the equal row selected
-    QTest::addColumn<QString>("shown"); // first name or full description Edit opens with
-    QTest::addColumn<QStringList>("left"); // first names or full descriptions, in list order
+        const bool persons = rows == Rows::Participants;
+        wizard->show();
+        if (!persons)
+            wizard->next();
+        QPushButton *add = persons ? wizard->btAdd : wizard->btAddProblem;
+        {
+            DialogScript script(
+                persons ? Script {enterPerson({"b, c", "a", "x", "e", "1"}),
+                                  enterPerson({"c", "a, b", "x", "e", "1"})}
+                        : Script {describe("Same", "first"), describe("Same", "second")});
+            add->click();
+            add->click();
+        }
+        QTreeWidget *list = persons ? wizard->lbPart : wizard->lvProblems;
+        QCOMPARE(list->topLevelItem(0)->text(0), list->topLevelItem(1)->text(0));
+        list->setCurrentItem(list->topLevelItem(row));
 
-    for (int row : {0, 1}) {
-        const QByteArray which = row == 0 ? " on the first row" : " on the second row";
-        QTest::newRow("edit participant" + which)
-            << Rows::Participants << Action::Edit << row << "b, c" << QStringList {"z", "c"};
-        QTest::newRow("delete participant" + which)
-            << Rows::Participants << Action::Delete << row << "" << QStringList {"c"};
-        QTest::newRow("edit problem" + which)
-            << Rows::Problems << Action::Edit << row << "first" << QStringList {"z", "second"};
-        QTest::newRow("delete problem" + which)
-            << Rows::Problems << Action::Delete << row << "" << QStringList {"second"};
-    }
-}
+        Person personShown;
+        QString problemShown;
+        DialogScript script({persons ? enterPerson({"z", "a", "x", "e", "1"}, &personShown)
+                                     : describe("Same", "z", &problemShown)});
+        if (edit)
+            (persons ? wizard->btEdit : wizard->btEditProblem)->click();
+        else
+            (persons ? wizard->btDelete : wizard->btDeleteProblem)->click();
 
-// Rows are tied to records by their texts alone. Two participants that both read
-// "a, b, c" (names "b, c" + "a" and "c" + "a, b"), or two problems both called "Same": either
-// row reaches the one added first.
-void tst_FrmFirst::equalRowsActOnTheEarlierRecord()
-{
-    QFETCH(Rows, rows);
-    QFETCH(Action, action);
-    QFETCH(int, row);
-    QFETCH(QString, shown);
-    QFETCH(QStringList, left);
-
-    const bool persons = rows == Rows::Participants;
-    wizard->show();
-    if (persons) {
-        addParticipants({{"b, c", "a", "x", "e", "1"}, {"c", "a, b", "x", "e", "1"}});
-    } else {
-        wizard->next();
-        addProblems({{"Same", "first"}, {"Same", "second"}});
-    }
-    QTreeWidget *list = persons ? wizard->lbPart : wizard->lvProblems;
-    QCOMPARE(list->topLevelItem(0)->text(0), list->topLevelItem(1)->text(0));
-    list->setCurrentItem(list->topLevelItem(row));
-
-    Person personShown;
-    QString problemShown;
-    DialogScript script({persons ? enterPerson({"z", "a", "x", "e", "1"}, &personShown)
-                                 : describe("Same", "z", &problemShown)});
-    if (action == Action::Edit)
-        (persons ? wizard->btEdit : wizard->btEditProblem)->click();
-    else
-        (persons ? wizard->btDelete : wizard->btDeleteProblem)->click();
-
-    QCOMPARE(persons ? personShown.first : problemShown, shown);
-    QStringList records;
-    if (persons) {
+        QCOMPARE(persons ? personShown.first : problemShown, shown);
+        QStringList records;
         for (const Participant *person : std::as_const(*wizard->getParticipants()))
             records << person->firstName;
-    } else {
         for (const Problem *problem : std::as_const(*wizard->getProblems()))
             records << problem->fullDescription;
+        QCOMPARE(records, left);
     }
-    QCOMPARE(records, left);
-}
+
+    void dialogInput_data()
+    {
+        QTest::addColumn<QString>("target"); // a widget of either dialog
+        QTest::addColumn<Input>("input");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Qt::Key>("key"); // pressed on the target; 0: Return on the dialog
+        QTest::addColumn<QString>("kept"); // what the target holds afterwards
+
+        const auto row = [](const QByteArray &name, const char *target, Input input,
+                            const QString &text, Qt::Key key, const QString &kept) {
+            QTest::newRow(name) << QString(target) << input << text << key << kept;
+        };
+        const Qt::Key none = Qt::Key(0);
+        row("Return in a person field is OK", "txtFN", Input::Typed, "ab", Qt::Key_Return, "ab");
+        row("Return in the short description is OK", "txtShort", Input::Typed, "ab", Qt::Key_Return,
+            "ab");
+
+        const QString digits = QStringLiteral("1234567890").repeated(5); // shows where a cut fell
+        row("26th phone character", "txtPhone", Input::Typed, digits.left(26), none,
+            digits.left(25));
+        row("31st short character", "txtShort", Input::Typed, digits.left(31), none,
+            digits.left(30));
+        const QString markup = QStringLiteral("<b>bold</b> & <i>");
+        row("markup pasted stays text", "txtFull", Input::Pasted, markup, none, markup);
+        row("markup handed to editLong stays text", "txtFull", Input::Handed, markup, none, markup);
+    }
+
+    // Enter takes the default button; the length limits hold; the full description stays plain
+    // text however it arrives.
+    void dialogInput()
+    {
+        QFETCH(QString, target);
+        QFETCH(Input, input);
+        QFETCH(QString, text);
+        QFETCH(Qt::Key, key);
+        QFETCH(QString, kept);
+
+        auto *offered = new QMimeData; // the clipboard takes it; HTML a rich text edit would render
+        offered->setText(text);
+        offered->setHtml(text);
+        QApplication::clipboard()->setMimeData(offered);
+        frmPeople people;
+        frmDescription description;
+        QWidget *widget = people.findChild<QWidget *>(target);
+        QDialog *dialog = &people;
+        if (!widget) {
+            widget = description.findChild<QWidget *>(target);
+            dialog = &description;
+        }
+        QVERIFY(widget);
+        if (input == Input::Handed)
+            description.editLong(text);
+
+        DialogScript script({[&](QWidget *) {
+            widget->setFocus();
+            if (input == Input::Typed)
+                QTest::keyClicks(widget, text);
+            if (input == Input::Pasted)
+                QTest::keySequence(widget, QKeySequence::Paste);
+            QTest::keyClick(key ? widget : dialog, key ? key : Qt::Key_Return);
+            if (dialog->isVisible()) // ends a broken binding instead of hanging the test
+                dialog->done(2);
+        }});
+        QCOMPARE(dialog->exec(), QDialog::Accepted);
+        const char *shown = widget->inherits("QTextEdit") ? "plainText" : "text";
+        QCOMPARE(widget->property(shown).toString(), kept);
+    }
+};
 
 QTEST_MAIN(tst_FrmFirst)
 #include "tst_frmfirst.moc"

@@ -1,0 +1,48 @@
+#ifndef WINDOWTEST_H
+#define WINDOWTEST_H
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "support/frmmaininspector.h"
+
+// The fixture of the main window tests: each test gets a fresh shown window and an empty
+// temporary folder, and leaves no window open.
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<frmMain> window;
+
+    frmMainInspector state() const { return frmMainInspector(*window); }
+    QString path(const QString &name) const { return dir->filePath(name); }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY2(dir->isValid(), qPrintable(dir->errorString()));
+        window = std::make_unique<frmMain>();
+        window->show();
+    }
+    // Closing the window keeps the notifications' HTML files for the mail client; a test leaves
+    // none behind.
+    void cleanup()
+    {
+        for (const QString &attachment : std::as_const(*state().tempFiles()))
+            QFile::remove(attachment);
+        window.reset();
+        dir.reset();
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+};
+
+// The question Open and New ask while meetings are loaded, as DialogScript notes it.
+inline const QString addOrReplaceSeen
+    = QStringLiteral("Add or Replace previous meetimg | Replace or Add to previous meeting");
+
+#endif // WINDOWTEST_H
