@@ -58,6 +58,8 @@ void frmMain::createWidgets()
     lvProblems->setColumnCount(1);
     lvProblems->setHeaderLabels({tr("Meetings")});
     lvProblems->setRootIsDecorated(true);
+    // Every entry is one line of text: the view need not measure each row to lay them out.
+    lvProblems->setUniformRowHeights(true);
 
     createDetailEditor();
     Splitter5->setStretchFactor(1, 1);
