@@ -186,6 +186,7 @@ private:
     TransformProcess *signallingProcess() const;
     void endNotification(TransformProcess *process, const QString &failure);
     void stopNotifications();
+    void reportUnwrittenFile(const QString &fileName);
 
     void createWidgets();
     void createDetailEditor();

@@ -1,5 +1,8 @@
 #include "app/frmmain.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
@@ -24,4 +27,25 @@ void frmMain::filePrint()
         statusBar()->showMessage(tr("Printing (page %1)...").arg(page));
     });
     statusBar()->showMessage(printed ? tr("Printing completed") : tr("Printing aborted"), 2000);
+    if (!printed && !printer.outputFileName().isEmpty())
+        reportUnwrittenFile(printer.outputFileName());
+}
+
+// A print to a file that failed names the file and the likely reason; the dialog lets any name
+// through.
+void frmMain::reportUnwrittenFile(const QString &fileName)
+{
+    const QFileInfo file(fileName);
+    QString reason;
+    if (file.isDir())
+        reason = tr("It is a folder.");
+    else if (!QFileInfo(file.absolutePath()).isDir())
+        reason = tr("There is no folder %1.").arg(QDir::toNativeSeparators(file.absolutePath()));
+    else
+        reason = tr("The file could not be written whole; the disk may be full.");
+    QMessageBox box(QMessageBox::Warning, tr("Printing aborted"),
+                    tr("Cannot print to file %1").arg(QDir::toNativeSeparators(fileName)),
+                    QMessageBox::Ok, this);
+    box.setInformativeText(reason);
+    box.exec();
 }

@@ -32,13 +32,20 @@ class tst_Report : public WindowTest
 
     // Prints the meeting, loaded and selected, with the dialog answered; returns the status
     // bar's messages.
-    QStringList print(Meeting *meeting, const DialogScript::Answer &answer)
+    // The status bar messages of one print; `seen` gets the dialogs it showed, `informative`
+    // their message boxes' informative texts.
+    QStringList print(Meeting *meeting, const Script &answers, QStringList *seen = nullptr,
+                      QStringList *informative = nullptr)
     {
         state().load({meeting});
         state().select(0);
         QSignalSpy messages(window->statusBar(), &QStatusBar::messageChanged);
-        DialogScript script({answer});
+        DialogScript script(answers);
         window->filePrint();
+        if (seen)
+            *seen = script.seen;
+        if (informative)
+            *informative = script.informativeTexts;
         QStringList texts;
         for (const QList<QVariant> &message : std::as_const(messages))
             texts << message.value(0).toString();
@@ -113,7 +120,7 @@ private slots:
             problems << QStringLiteral("Problem %1").arg(i);
         Meeting *meeting = makeMeeting("Long", problems);
 
-        const QStringList messages = print(meeting, printToFile(path("long.pdf")));
+        const QStringList messages = print(meeting, {printToFile(path("long.pdf"))});
 
         const QString text = pdfText(path("long.pdf"));
         QCOMPARE(textLines(text), textLines(MeetingReport::text(*meeting)));
@@ -131,7 +138,7 @@ private slots:
         Meeting *meeting = makeMeeting("Tabs", {}, {});
         meeting->notes = QStringLiteral("a\tleft\nabcd\tright");
 
-        print(meeting, printToFile(path("tabs.pdf")));
+        print(meeting, {printToFile(path("tabs.pdf"))});
 
         const QString words = pdfText(path("tabs.pdf"), QStringLiteral("-bbox"));
         const auto xMin = [&words](const QString &word) {
@@ -144,24 +151,43 @@ private slots:
 
     void failedPrintSaysAborted_data()
     {
-        QTest::addColumn<bool>("diskFull");
+        QTest::addColumn<QString>("target"); // empty: the dialog is cancelled
+        QTest::addColumn<qint64>("sizeLimit");
         QTest::addColumn<QStringList>("messages");
-        QTest::newRow("dialog cancelled") << false << QStringList {"Printing aborted"};
-        QTest::newRow("disk full") << true << QStringList {"Printing...", "Printing aborted"};
+        QTest::addColumn<QString>("told"); // a word of the box that names the file, if any
+        const QStringList cut {"Printing...", "Printing aborted"};
+        const qint64 none = qint64(RLIM_INFINITY);
+        QTest::newRow("dialog cancelled") << "" << none << QStringList {"Printing aborted"} << "";
+        QTest::newRow("disk full") << "cut.pdf" << qint64(4096) << cut << "disk";
+        QTest::newRow("a folder") << "." << none << cut << "folder";
+        QTest::newRow("below a regular file") << "file.pdf/cut.pdf" << none << cut << "folder";
     }
 
-    // A print that did not reach its end never says it completed. A file-size limit cuts the
-    // PDF as a full disk does, even for root.
+    // A print that did not reach its end never says it completed, and a file it could not write
+    // is named, with the reason. A file-size limit cuts the PDF as a full disk does, even for
+    // root.
     void failedPrintSaysAborted()
     {
-        QFETCH(bool, diskFull);
+        QFETCH(QString, target);
+        QFETCH(qint64, sizeLimit);
         QFETCH(QStringList, messages);
-        const auto limit = limitFileSize(diskFull ? 4096 : RLIM_INFINITY);
+        QFETCH(QString, told);
+        QVERIFY(writeFile(path("file.pdf"), "taken"));
+        const auto limit = limitFileSize(rlim_t(sizeLimit));
+        const QString file = QDir::cleanPath(path(target));
 
-        const QStringList shown = print(makeMeeting("Cut", {"A", "B", "C"}),
-                                        diskFull ? printToFile(path("cut.pdf")) : cancel());
+        QStringList seen, informative;
+        const QStringList shown
+            = print(makeMeeting("Cut", {"A", "B", "C"}),
+                    {target.isEmpty() ? cancel() : printToFile(file), press(Qt::Key_Return)}, &seen,
+                    &informative);
 
         QCOMPARE(shown, messages);
+        QCOMPARE(seen.size(), told.isEmpty() ? 1 : 2);
+        if (!told.isEmpty()) {
+            QCOMPARE(seen.at(1), "Printing aborted | Cannot print to file " + file);
+            QVERIFY2(informative.value(0).contains(told), qPrintable(informative.value(0)));
+        }
     }
 };
 
