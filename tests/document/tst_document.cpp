@@ -81,6 +81,18 @@ class tst_Document : public QObject
     }
 
 private slots:
+    // The sample the README offers a new user opens whole, and saves back unchanged.
+    void shippedSampleOpens()
+    {
+        frmMain window;
+        Meeting *sample
+            = read(window, readFile(MOOTRAK_SHARE_DIR "/examples/release-planning.xml"));
+        QCOMPARE(sample->participants->size(), 4);
+        QCOMPARE(sample->problems->size(), 3);
+        QCOMPARE(sample->place, QStringLiteral("Room 4, Zürich office"));
+        QCOMPARE(valueOf(*read(window, written(window, sample))), valueOf(*sample));
+    }
+
     void initTestCase()
     {
         // The reader traces every field.
