@@ -1,6 +1,5 @@
 #include <QAction>
 #include <QIcon>
-#include <QScopeGuard>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -11,20 +10,6 @@
 #include "images/mimesourcefactory.h"
 #include "images/pixmaploaders.h"
 #include "wizard/frmfirst.h"
-
-// Answers every name with one marker image and counts the requests.
-class MarkerSource : public MimeSourceFactory
-{
-public:
-    const QImage *data(const QString &) const override
-    {
-        ++requests;
-        return &marker;
-    }
-
-    QImage marker {1, 1, QImage::Format_ARGB32};
-    mutable int requests = 0;
-};
 
 // The alpha of each pixel, row after row.
 static QList<int> alphas(const QImage &image)
@@ -74,20 +59,6 @@ private slots:
         QFETCH(QString, name);
         QVERIFY(uic_findImage_mootrak(name).isNull());
         QVERIFY(uic_load_pixmap_frmMain(name).isNull());
-    }
-
-    void nullNameGoesToTheDefaultSourceUnsearched()
-    {
-        MarkerSource marker;
-        MimeSourceFactory::addFactory(&marker);
-        const auto removeMarker = qScopeGuard([&] { MimeSourceFactory::removeFactory(&marker); });
-        const int searchesBefore = imageTableSearches();
-
-        const QImage *answer = MimeSourceFactory::defaultFactory()->data(QString());
-
-        QCOMPARE(answer, &marker.marker);
-        QCOMPARE(marker.requests, 1);
-        QCOMPARE(imageTableSearches(), searchesBefore);
     }
 
     // A miss takes the factory out while it asks; one never added must not be left added.

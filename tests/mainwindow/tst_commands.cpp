@@ -97,35 +97,6 @@ private slots:
         QVERIFY2(QFile::exists(file), "the meeting's file stays");
     }
 
-    void typingAfterDeleteChangesNoMeeting_data()
-    {
-        QTest::addColumn<int>("problem"); // the entry clicked; -1 for the meeting's own
-        QTest::newRow("meeting entry") << -1;
-        QTest::newRow("problem entry") << 0;
-    }
-
-    // The editor is blank afterwards, and no neighbour takes the deleted meeting's place in it.
-    void typingAfterDeleteChangesNoMeeting()
-    {
-        QFETCH(int, problem);
-        state().load({makeMeeting("A", {"P"}), makeMeeting("B", {"P"})});
-        const MeetingValue untouched = valueOf(*state().meetings()->at(1));
-        state().select(0, problem);
-        {
-            DialogScript script({click("&Yes")});
-            state().delMeeting();
-        }
-        QCOMPARE(window->txtDecision->toPlainText(), "");
-        QVERIFY2(!window->btAddResp->isEnabled(), "no person can be added to a deleted meeting");
-
-        QTest::keyClicks(window->txtDecision, "typed");
-        QTest::keyClicks(window->txtNotes, "typed");
-
-        QCOMPARE(state().currentMeeting(), -1);
-        QCOMPARE(valueOf(*state().meetings()->at(0)), untouched);
-        QVERIFY2(!isMarked(state().meetings()->at(0)), "the meeting left is not marked changed");
-    }
-
     void addProblem_data()
     {
         QTest::addColumn<bool>("finish");

@@ -74,21 +74,18 @@ private slots:
         QTest::newRow("problem due date") << true;
     }
 
-    // The date marks the meeting also for the value it already holds.
+    // A step changes the shown record's date and marks the meeting.
     void dueDateEdits()
     {
         QFETCH(bool, problem);
         Meeting *meeting = show(problem);
         QDateTime &date = problem ? meeting->problems->at(0)->decision->due : meeting->date;
         const QDateTime before = date;
-        emit window->dtDue->dateTimeChanged(window->dtDue->dateTime());
-        QVERIFY(isMarked(meeting));
-        QCOMPARE(date, before);
-
         window->dtDue->setFocus();
         window->dtDue->setCurrentSection(QDateTimeEdit::YearSection);
         QTest::keyClick(window->dtDue, Qt::Key_Up);
         QCOMPARE(date, before.addYears(1));
+        QVERIFY(isMarked(meeting));
     }
 
     void personDialogs_data()
@@ -141,7 +138,6 @@ private slots:
 
         QCOMPARE(script.seen,
                  QStringList {edit ? "frmPeople | Edit person" : "frmPeople | Adding new person"});
-        QCOMPARE(script.parents.value(0), window.get());
         const Person ben {"Ben", "Smith", "Ben works", "ben@example.org", "100"};
         QCOMPARE(shown, edit ? ben : Person());
         QCOMPARE(valuesOf(persons), expected);

@@ -1,8 +1,6 @@
 #include "mainwindow/duedateedit.h"
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLoggingCategory>
-#include <QMenu>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTextEdit>
@@ -35,13 +33,6 @@ class tst_Tree : public WindowTest
     }
     // Selects the meeting "Second", or its first problem entry (Hiring).
     void selectSecond(bool problem) { state().select(1, problem ? 0 : -1); }
-    QMenu *contextMenuAt(const QPoint &pos)
-    {
-        QWidget *viewport = window->lvProblems->viewport();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport->mapToGlobal(pos));
-        QApplication::sendEvent(viewport, &event);
-        return qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    }
 
 private slots:
     void openingReordersToTheEntries_data()
@@ -174,40 +165,6 @@ private slots:
         QVERIFY(!window->btDeleteResp->isEnabled());
         QVERIFY(!isMarked(state().meetings()->at(0)));
         QVERIFY(!isMarked(state().meetings()->at(1)));
-    }
-
-    void contextMenu_data() { selectingAnEntry_data(); }
-
-    // A menu on either kind of entry, none on empty space; the menu goes once closed.
-    void contextMenu()
-    {
-        QFETCH(bool, problem);
-        showTwoMeetings();
-        QWidget *viewport = window->lvProblems->viewport();
-        QCOMPARE(contextMenuAt(QPoint(5, viewport->height() - 5)), nullptr);
-
-        selectSecond(problem);
-        const QRect target = window->lvProblems->visualItemRect(window->lvProblems->currentItem());
-        QPointer<QMenu> menu = contextMenuAt(target.center());
-        QVERIFY(menu);
-        menu->close();
-        QTRY_VERIFY(!menu);
-    }
-
-    // After a rebuild the editor is blank, yet the indices name the old record: an edit must not
-    // replace a value the editor never showed.
-    void editsWaitForASelectionAfterARebuild()
-    {
-        showTwoMeetings();
-        selectSecond(true);
-        Meeting *meeting = state().meetings()->at(1);
-        const MeetingValue before = valueOf(*meeting);
-        state().rebuildTree();
-        QTest::keyClicks(window->txtDecision, "typed");
-        QTest::keyClicks(window->txtNotes, "typed");
-        window->dtDue->setDateTime(QDateTime(QDate(2010, 1, 1), QTime(0, 0)));
-        QCOMPARE(valueOf(*meeting), before);
-        QVERIFY(!isMarked(meeting));
     }
 
     // A click on empty space clears the selection, not the editor: typing still reaches the record.

@@ -94,24 +94,6 @@ private slots:
         QCOMPARE(MeetingReport::text(*recordOf(meeting)).split(u'\n'), report.split(u'\n'));
     }
 
-    void noMeetingGivesNullText_data()
-    {
-        QTest::addColumn<int>("position");
-        QTest::newRow("none selected") << -1;
-        QTest::newRow("past the end") << 1;
-    }
-
-    void noMeetingGivesNullText()
-    {
-        QFETCH(int, position);
-        state().meetings()->append(makeMeeting("Only", {"A"}));
-
-        QTest::ignoreMessage(QtDebugMsg, "No meeting choosed");
-        const QString report = state().buildEmailBody(position);
-
-        QVERIFY2(report.isNull(), qPrintable(report));
-    }
-
     // Every line of the report reaches paper once, in order, over as many pages as it takes.
     void longReportGoesOnOverPages()
     {

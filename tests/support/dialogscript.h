@@ -31,7 +31,6 @@ public:
     }
 
     QStringList seen;
-    QList<QWidget *> parents;
     QStringList offeredNames; // the name in each file dialog's name field when it opened
     QStringList informativeTexts; // each message box's
 
@@ -62,7 +61,6 @@ private:
 
     void note(QWidget *dialog)
     {
-        parents << dialog->parentWidget();
         if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
             seen << box->windowTitle() + QLatin1String(" | ") + box->text();
             informativeTexts << box->informativeText();

@@ -15,8 +15,6 @@ struct Step
     Script answers;
 };
 Q_DECLARE_METATYPE(Step)
-enum class Rows { Participants, Problems };
-Q_DECLARE_METATYPE(Rows)
 enum class Input { Typed, Pasted, Handed }; // Handed: given to editLong first
 Q_DECLARE_METATYPE(Input)
 
@@ -107,73 +105,6 @@ private slots:
         QVERIFY2(!wizard->btDeleteProblem->isEnabled(), "no row stays selected for Delete");
     }
 
-    void equalRowsActOnTheEarlierRecord_data()
-    {
-        QTest::addColumn<Rows>("rows");
-        QTest::addColumn<bool>("edit"); // or Delete
-        QTest::addColumn<int>("row"); // the equal row selected
-        QTest::addColumn<QString>("shown"); // first name or full description Edit opens with
-        QTest::addColumn<QStringList>("left"); // first names or full descriptions, in list order
-
-        for (int row : {0, 1}) {
-            const QByteArray which = row == 0 ? " on the first row" : " on the second row";
-            QTest::newRow("edit participant" + which)
-                << Rows::Participants << true << row << "b, c" << QStringList {"z", "c"};
-            QTest::newRow("delete participant" + which)
-                << Rows::Participants << false << row << "" << QStringList {"c"};
-            QTest::newRow("edit problem" + which)
-                << Rows::Problems << true << row << "first" << QStringList {"z", "second"};
-            QTest::newRow("delete problem" + which)
-                << Rows::Problems << false << row << "" << QStringList {"second"};
-        }
-    }
-
-    // Rows are tied to records by their texts alone. Two participants that both read
-    // "a, b, c" (names "b, c" + "a" and "c" + "a, b"), or two problems both called "Same":
-    // either row reaches the one added first.
-    void equalRowsActOnTheEarlierRecord()
-    {
-        QFETCH(Rows, rows);
-        QFETCH(bool, edit);
-        QFETCH(int, row);
-        QFETCH(QString, shown);
-        QFETCH(QStringList, left);
-
-        const bool persons = rows == Rows::Participants;
-        wizard->show();
-        if (!persons)
-            wizard->next();
-        QPushButton *add = persons ? wizard->btAdd : wizard->btAddProblem;
-        {
-            DialogScript script(
-                persons ? Script {enterPerson({"b, c", "a", "x", "e", "1"}),
-                                  enterPerson({"c", "a, b", "x", "e", "1"})}
-                        : Script {describe("Same", "first"), describe("Same", "second")});
-            add->click();
-            add->click();
-        }
-        QTreeWidget *list = persons ? wizard->lbPart : wizard->lvProblems;
-        QCOMPARE(list->topLevelItem(0)->text(0), list->topLevelItem(1)->text(0));
-        list->setCurrentItem(list->topLevelItem(row));
-
-        Person personShown;
-        QString problemShown;
-        DialogScript script({persons ? enterPerson({"z", "a", "x", "e", "1"}, &personShown)
-                                     : describe("Same", "z", &problemShown)});
-        if (edit)
-            (persons ? wizard->btEdit : wizard->btEditProblem)->click();
-        else
-            (persons ? wizard->btDelete : wizard->btDeleteProblem)->click();
-
-        QCOMPARE(persons ? personShown.first : problemShown, shown);
-        QStringList records;
-        for (const Participant *person : std::as_const(*wizard->getParticipants()))
-            records << person->firstName;
-        for (const Problem *problem : std::as_const(*wizard->getProblems()))
-            records << problem->fullDescription;
-        QCOMPARE(records, left);
-    }
-
     void dialogInput_data()
     {
         QTest::addColumn<QString>("target"); // a widget of either dialog
@@ -191,18 +122,12 @@ private slots:
         row("Return in the short description is OK", "txtShort", Input::Typed, "ab", Qt::Key_Return,
             "ab");
 
-        const QString digits = QStringLiteral("1234567890").repeated(5); // shows where a cut fell
-        row("26th phone character", "txtPhone", Input::Typed, digits.left(26), none,
-            digits.left(25));
-        row("31st short character", "txtShort", Input::Typed, digits.left(31), none,
-            digits.left(30));
         const QString markup = QStringLiteral("<b>bold</b> & <i>");
         row("markup pasted stays text", "txtFull", Input::Pasted, markup, none, markup);
         row("markup handed to editLong stays text", "txtFull", Input::Handed, markup, none, markup);
     }
 
-    // Enter takes the default button; the length limits hold; the full description stays plain
-    // text however it arrives.
+    // Enter takes the default button; the full description stays plain text however it arrives.
     void dialogInput()
     {
         QFETCH(QString, target);
