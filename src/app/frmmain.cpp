@@ -252,18 +252,13 @@ void frmMain::init()
     lvProblems->setSortingEnabled(false);
     lvResp->setSortingEnabled(false);
 
-    btAddResp->setEnabled(false);
-    btEditResp->setEnabled(false);
-    btDeleteResp->setEnabled(false);
+    setEditorOpen(false); // nothing to edit until a meeting is shown
 
     trackDue = false;
     trackDecision = false;
     trackNotes = false;
     currentMeeting = -1;
     currentProblem = -1;
-
-    txtDecision->setReadOnly(true);
-    txtNotes->setReadOnly(true);
 }
 
 // The lists go, the records they name stay: they belong to the record store.

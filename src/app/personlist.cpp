@@ -5,6 +5,7 @@
 #include <QToolTip>
 
 #include "app/itemmargindelegate.h"
+#include "model/personrow.h"
 
 PersonList::PersonList(const QStringList &columns, const QPixmap &nameIcon, QWidget *parent)
     : QTreeWidget(parent)
@@ -69,4 +70,11 @@ bool PersonList::viewportEvent(QEvent *event)
     else
         QToolTip::hideText();
     return true;
+}
+
+void PersonList::showRow(QTreeWidgetItem *row, const Participant &person)
+{
+    const QStringList columns = PersonRow::columns(person);
+    for (int column = 0; column < columns.size(); ++column)
+        row->setText(column, columns.at(column));
 }

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QXmlStreamReader>
 
+#include <cstring>
+
 namespace MeetingFile {
 
 static bool isXmlChar(char32_t c)

@@ -4,6 +4,7 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 
+#include "app/personlist.h"
 #include "app/trace.h"
 #include "mainwindow/duedateedit.h"
 #include "model/personrow.h"
@@ -82,13 +83,6 @@ QList<Participant *> *frmMain::personList(Meeting *meeting) const
     return problem ? problem->responsibles : nullptr;
 }
 
-static void showRow(QTreeWidgetItem *row, const Participant &person)
-{
-    const QStringList columns = PersonRow::columns(person);
-    for (int column = 0; column < columns.size(); ++column)
-        row->setText(column, columns.at(column));
-}
-
 void frmMain::btAddResp_clicked()
 {
     if (currentProblem == -1)
@@ -134,7 +128,7 @@ void frmMain::btEditResp_clicked()
     if (!dialog.execWithName())
         return;
     dialog.takePerson(person);
-    showRow(row, *person);
+    PersonList::showRow(row, *person);
     recordEdited({meeting, editedProblem(meeting)});
 }
 

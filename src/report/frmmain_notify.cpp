@@ -30,8 +30,7 @@ void frmMain::sendNotification()
 
     // An absolute name: xsltproc would take a name starting with "-" for an option.
     process->setProgram(QStringLiteral("xsltproc"));
-    process->setArguments(
-        {QStringLiteral("mootrak.xsl"), QFileInfo(workingFileName).absoluteFilePath()});
+    process->setArguments({stylesheetName, QFileInfo(workingFileName).absoluteFilePath()});
     process->setWorkingDirectory(stylesheetFolder());
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     connect(process, &QProcess::readyReadStandardOutput, this, &frmMain::readFromStdout);

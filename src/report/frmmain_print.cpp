@@ -13,8 +13,6 @@ void frmMain::filePrint()
 {
     if (!meetings->value(currentMeeting))
         return;
-    const QString report = buildEmailBody(currentMeeting);
-
     // A fresh printer each time: nothing of an earlier print is remembered.
     QPrinter printer(QPrinter::ScreenResolution);
     QPrintDialog dialog(&printer, this);
@@ -22,6 +20,7 @@ void frmMain::filePrint()
         statusBar()->showMessage(tr("Printing aborted"), 2000);
         return;
     }
+    const QString report = buildEmailBody(currentMeeting);
     statusBar()->showMessage(tr("Printing..."));
     const bool printed = ReportPrinter::print(printer, report, [this](int page) {
         statusBar()->showMessage(tr("Printing (page %1)...").arg(page));

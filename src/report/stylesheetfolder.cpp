@@ -4,8 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-static const QString stylesheetName = QStringLiteral("mootrak.xsl");
-
 QString stylesheetFolder()
 {
     const QString started = QDir::currentPath();

@@ -8,4 +8,7 @@
 // the source tree), else the folder an installed Mootrak keeps its data in.
 QString stylesheetFolder();
 
+// The stylesheet's bare name, as the meeting documents name it too.
+inline const QString stylesheetName = QStringLiteral("mootrak.xsl");
+
 #endif // STYLESHEETFOLDER_H

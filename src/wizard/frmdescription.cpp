@@ -55,8 +55,6 @@ void frmDescription::createLayout()
 // on its row; the spacer below the full label holds it at the top of the text area.
 QHBoxLayout *frmDescription::createFieldsRow()
 {
-    TextLabel4->setBuddy(txtShort);
-    TextLabel4->setFixedHeight(txtShort->sizeHint().height());
     TextLabel5->setBuddy(txtFull);
 
     Layout16 = makeNamedBox<QVBoxLayout>("Layout16");
@@ -64,7 +62,7 @@ QHBoxLayout *frmDescription::createFieldsRow()
     Layout16->addItem(new QSpacerItem(20, 20, QSizePolicy::Minimum, QSizePolicy::Expanding));
 
     Layout26 = makeNamedBox<QVBoxLayout>("Layout26");
-    Layout26->addWidget(TextLabel4);
+    addLabelFor(TextLabel4, txtShort, Layout26);
     Layout26->addLayout(Layout16);
 
     Layout27 = makeNamedBox<QVBoxLayout>("Layout27");

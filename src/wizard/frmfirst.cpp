@@ -173,8 +173,6 @@ void frmFirst::init()
     btEditProblem->setEnabled(false);
     btDeleteProblem->setEnabled(false);
     setOption(QWizard::HaveHelpButton, false);
-    lvProblems->setColumnWidth(0, lvProblems->width());
-    lbPart->setColumnWidth(0, lbPart->width());
 
     // The lists and their records outlive the wizard: the record store keeps them.
     participants = RecordStore::make<QList<Participant *>>();
@@ -342,9 +340,7 @@ void frmFirst::btEdit_clicked()
     if (!dialog.execWithName())
         return;
     dialog.takePerson(person);
-    const QStringList columns = PersonRow::columns(*person);
-    for (int column = 0; column < columns.size(); ++column)
-        row->setText(column, columns.at(column));
+    PersonList::showRow(row, *person);
 }
 
 // No question asked. With no current row left, the list selects no neighbour in place of the
