@@ -2,11 +2,11 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QList>
 #include <QPrinter>
 #include <QString>
 #include <QStringList>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QTreeWidget>

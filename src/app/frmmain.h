@@ -126,7 +126,7 @@ public slots:
     void showDecision(Meeting *meeting, Problem *problem); // register/frmmain_register.cpp
 
 signals:
-    // The list of meetings was rebuilt: New, Open, Add problem, Delete.
+    // The list of meetings changed: New, Open, Add problem, Delete.
     void meetingsChanged(const QList<Meeting *> &meetings);
     // A problem's decision, due date or responsibles were edited in the detail editor.
     void problemEdited(const Problem *problem);

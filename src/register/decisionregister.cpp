@@ -97,7 +97,8 @@ QVariant DecisionRegister::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return text(row, index.column());
     case Qt::ToolTipRole: // the whole decision, where the column shows its first line
-        if (index.column() == DecisionColumn && !rows.at(row).problem->decision->text.trimmed().isEmpty())
+        if (index.column() == DecisionColumn
+            && !rows.at(row).problem->decision->text.trimmed().isEmpty())
             return rows.at(row).problem->decision->text;
         return text(row, index.column());
     case DueOrderRole: {
@@ -111,7 +112,8 @@ QVariant DecisionRegister::data(const QModelIndex &index, int role) const
             bold.setBold(true);
             return bold;
         }
-        if (index.column() == DecisionColumn && rows.at(row).problem->decision->text.trimmed().isEmpty()) {
+        if (index.column() == DecisionColumn
+            && rows.at(row).problem->decision->text.trimmed().isEmpty()) {
             QFont italic;
             italic.setItalic(true);
             return italic;

@@ -16,8 +16,15 @@ class DecisionRegister : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { DueColumn, OverdueColumn, MeetingColumn, ProblemColumn, DecisionColumn,
-                  ResponsiblesColumn, ColumnCount };
+    enum Column {
+        DueColumn,
+        OverdueColumn,
+        MeetingColumn,
+        ProblemColumn,
+        DecisionColumn,
+        ResponsiblesColumn,
+        ColumnCount
+    };
     // The due date as milliseconds since the epoch, a problem without one last.
     static constexpr int DueOrderRole = Qt::UserRole;
 

@@ -33,7 +33,9 @@ public:
     DecisionFilter *filter;
 
     // What the overdue marks are measured against; tests hand in a fixed moment.
-    std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
+    std::function<QDateTime()> clock = [] {
+        return QDateTime::currentDateTime();
+    };
 
     // The source row shown at a row of the view.
     int registerRow(int viewRow) const;

@@ -57,8 +57,7 @@ void frmMain::decisionsExport()
         return;
     }
     statusBar()->showMessage(
-        tr("%1 due dates exported to %2").arg(count).arg(QDir::toNativeSeparators(fileName)),
-        5000);
+        tr("%1 due dates exported to %2").arg(count).arg(QDir::toNativeSeparators(fileName)), 5000);
 }
 
 // Opens the meeting's entry, which brings its problems into the order of the entries, and

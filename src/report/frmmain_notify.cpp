@@ -99,9 +99,13 @@ void frmMain::sendMail()
 bool frmMain::startDesktopMail(const TransformProcess &process, const QString &htmlFile)
 {
     trace(QStringLiteral("kmail didn't start; trying xdg-email"));
-    QStringList arguments {QStringLiteral("--utf8"),  QStringLiteral("--subject"), process.subject,
-                           QStringLiteral("--body"),  process.body,
-                           QStringLiteral("--attach"), htmlFile};
+    QStringList arguments {QStringLiteral("--utf8"),
+                           QStringLiteral("--subject"),
+                           process.subject,
+                           QStringLiteral("--body"),
+                           process.body,
+                           QStringLiteral("--attach"),
+                           htmlFile};
     for (const QString &address : process.recipients.split(u',', Qt::SkipEmptyParts))
         arguments << QStringLiteral("--to") << address;
     return QProcess::startDetached(QStringLiteral("xdg-email"), arguments);

@@ -4,6 +4,7 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include "mainwindow/duedateedit.h"
 #include "register/decisionfilter.h"
 #include "register/decisionregister.h"
 #include "register/frmdecisions.h"
@@ -66,7 +67,9 @@ class tst_Register : public WindowTest
     {
         window->decisionsOpen();
         auto *decisions = window->findChild<frmDecisions *>();
-        decisions->clock = [] { return now; };
+        decisions->clock = [] {
+            return now;
+        };
         decisions->showMeetings(*state().meetings());
         return decisions;
     }
@@ -109,7 +112,9 @@ private slots:
         QFETCH(QStringList, order);
         QFETCH(QStringList, overdue);
         frmDecisions decisions;
-        decisions.clock = [] { return now; };
+        decisions.clock = [] {
+            return now;
+        };
         decisions.showMeetings(meetingsOf(entries));
 
         QCOMPARE(problems(decisions), order);
@@ -120,7 +125,9 @@ private slots:
     void overdueReadsInGreyScale()
     {
         frmDecisions decisions;
-        decisions.clock = [] { return now; };
+        decisions.clock = [] {
+            return now;
+        };
         decisions.showMeetings(meetingsOf({{0, "Past", -60}, {0, "Future", 60}}));
         const QModelIndex past = decisions.filter->index(0, DecisionRegister::DecisionColumn);
         const QModelIndex future = decisions.filter->index(1, DecisionRegister::DecisionColumn);
@@ -135,10 +142,14 @@ private slots:
     {
         QTest::addColumn<QString>("decision");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("empty") << "" << "no decision yet";
-        QTest::newRow("blank lines only") << " \n\t\n" << "no decision yet";
-        QTest::newRow("first line of several") << "Buy it\nfrom Bob\nsoon" << "Buy it";
-        QTest::newRow("leading blank line") << "\n  \nBuy it" << "Buy it";
+        QTest::newRow("empty") << ""
+                               << "no decision yet";
+        QTest::newRow("blank lines only") << " \n\t\n"
+                                          << "no decision yet";
+        QTest::newRow("first line of several") << "Buy it\nfrom Bob\nsoon"
+                                               << "Buy it";
+        QTest::newRow("leading blank line") << "\n  \nBuy it"
+                                            << "Buy it";
     }
 
     void decisionColumn()
@@ -169,7 +180,9 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, shown);
         frmDecisions decisions;
-        decisions.clock = [] { return now; };
+        decisions.clock = [] {
+            return now;
+        };
         decisions.showMeetings(
             meetingsOf({{0, "Past", -60}, {1, "Soon", 60}, {2, "Open", noDate, ""}}));
 
@@ -187,6 +200,8 @@ private slots:
             menus << action->text();
         QCOMPARE(menus, QStringList({"&File", "&Decisions", "&Help"}));
 
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::Key_D));
 
         auto *decisions = window->findChild<frmDecisions *>();
@@ -201,12 +216,14 @@ private slots:
         QTest::addColumn<QStringList>("problems");
         QTest::addColumn<QStringList>("decisions");
         const QStringList decided {"Decision on A #0", "Decision on B #1", "Decision on C #0"};
-        QTest::newRow("decision typed") << "type" << QStringList {"A", "B", "C"}
-                                        << QStringList {"Decision on A #0!", decided[1], decided[2]};
-        QTest::newRow("due date moved a year on") << "step" << QStringList {"B", "C", "A"}
-                                                  << QStringList {decided[1], decided[2], decided[0]};
-        QTest::newRow("meeting deleted") << "delete" << QStringList {"C"}
-                                         << QStringList {decided[2]};
+        QTest::newRow("decision typed")
+            << "type" << QStringList {"A", "B", "C"}
+            << QStringList {"Decision on A #0!", decided[1], decided[2]};
+        QTest::newRow("due date moved a year on")
+            << "step" << QStringList {"B", "C", "A"}
+            << QStringList {decided[1], decided[2], decided[0]};
+        QTest::newRow("meeting deleted")
+            << "delete" << QStringList {"C"} << QStringList {decided[2]};
         QTest::newRow("problem added") << "add" << QStringList {"A", "B", "C", "New"}
                                        << QStringList {decided + QStringList {"no decision yet"}};
     }
@@ -285,8 +302,8 @@ private slots:
         QTest::newRow("no due date at all") << "" << false
                                             << "Export due dates | No problem of the loaded "
                                                "meetings has a due date.";
-        QTest::newRow("below a regular file") << "taken/due.ics" << true
-                                              << "Critical Error | Cannot save file %1";
+        QTest::newRow("below a regular file")
+            << "taken/due.ics" << true << "Critical Error | Cannot save file %1";
     }
 
     // Through the save dialog into one whole file; a failure names the file and leaves nothing.
@@ -303,9 +320,9 @@ private slots:
         }
         state().load({meeting});
 
-        DialogScript script(target.isEmpty() ? Script {press(Qt::Key_Return)}
-                                             : Script {chooseFile(path(target)),
-                                                       press(Qt::Key_Return)});
+        DialogScript script(target.isEmpty()
+                                ? Script {press(Qt::Key_Return)}
+                                : Script {chooseFile(path(target)), press(Qt::Key_Return)});
         window->decisionsExport();
 
         QStringList seen = target.isEmpty() ? QStringList() : QStringList {script.seen.value(0)};
@@ -315,7 +332,8 @@ private slots:
         const QByteArray calendar = readFile(path(target));
         QCOMPARE(calendar.count("BEGIN:VTODO"), shown.isEmpty() ? 2 : 0);
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files),
-                 QStringList(shown.isEmpty() ? QStringList {"due.ics", "taken"} : QStringList {"taken"}));
+                 QStringList(shown.isEmpty() ? QStringList {"due.ics", "taken"}
+                                             : QStringList {"taken"}));
     }
 };
 

@@ -56,7 +56,9 @@ public:
                 QFile::link(found, folder + "/tools/" + QString::fromLatin1(tool));
             }
         }
-        qputenv("PATH", keepSystemPath ? bin + ':' + oldPath : bin + ':' + QFile::encodeName(folder + "/tools"));
+        qputenv("PATH",
+                keepSystemPath ? bin + ':' + oldPath
+                               : bin + ':' + QFile::encodeName(folder + "/tools"));
         return qScopeGuard([oldPath] { qputenv("PATH", oldPath); });
     }
 
