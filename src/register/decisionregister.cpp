@@ -24,6 +24,13 @@ void DecisionRegister::setMeetings(const QList<Meeting *> &meetings, const QDate
     endResetModel();
 }
 
+void DecisionRegister::setNow(const QDateTime &now)
+{
+    this->now = now;
+    if (!rows.isEmpty())
+        emit dataChanged(index(0, 0), index(int(rows.size()) - 1, ColumnCount - 1));
+}
+
 void DecisionRegister::problemEdited(const Problem *problem)
 {
     const int row = rowOfProblem.value(problem, -1);

@@ -32,6 +32,8 @@ public:
 
     // Rows for the problems of these meetings; a due date before `now` is overdue.
     void setMeetings(const QList<Meeting *> &meetings, const QDateTime &now);
+    // Overdue is measured against this moment from now on.
+    void setNow(const QDateTime &now);
     // The problem's texts or due date changed.
     void problemEdited(const Problem *problem);
 

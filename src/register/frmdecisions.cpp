@@ -1,9 +1,12 @@
 #include "register/frmdecisions.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -41,11 +44,20 @@ frmDecisions::frmDecisions(QWidget *parent)
     header->setStretchLastSection(false);
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setSectionResizeMode(DecisionRegister::DecisionColumn, QHeaderView::Stretch);
-    const QList<int> widths {120, 70, 150, 150, 0, 160};
-    for (int column = 0; column < widths.size(); ++column) {
-        if (widths.at(column))
-            header->resizeSection(column, widths.at(column));
-    }
+    // The date and the mark show whole also in the bold of an overdue row.
+    QFont bold = lvDecisions->font();
+    bold.setBold(true);
+    const QFontMetrics boldMetrics(bold);
+    const int padding = 3 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    header->resizeSection(DecisionRegister::DueColumn,
+                          boldMetrics.horizontalAdvance(QStringLiteral("0000-00-00 00:00"))
+                              + padding);
+    header->resizeSection(DecisionRegister::OverdueColumn,
+                          qMax(boldMetrics.horizontalAdvance(tr("overdue")) + padding,
+                               header->sectionSizeHint(DecisionRegister::OverdueColumn)));
+    header->resizeSection(DecisionRegister::MeetingColumn, 150);
+    header->resizeSection(DecisionRegister::ProblemColumn, 170);
+    header->resizeSection(DecisionRegister::ResponsiblesColumn, 170);
 
     lblCount = makeNamed<QLabel>("lblCount", this);
 
@@ -62,6 +74,10 @@ frmDecisions::frmDecisions(QWidget *parent)
         showCount();
     });
     connect(lvDecisions, &QTreeView::activated, this, &frmDecisions::activate);
+    // Due dates pass while the window stays open.
+    auto *minutes = new QTimer(this);
+    connect(minutes, &QTimer::timeout, this, &frmDecisions::measureOverdue);
+    minutes->start(60'000);
     showCount();
 }
 
@@ -73,6 +89,12 @@ int frmDecisions::registerRow(int viewRow) const
 void frmDecisions::showMeetings(const QList<Meeting *> &meetings)
 {
     decisions->setMeetings(meetings, clock());
+    showCount();
+}
+
+void frmDecisions::measureOverdue()
+{
+    decisions->setNow(clock());
     showCount();
 }
 
@@ -94,7 +116,7 @@ void frmDecisions::showCount()
     int overdue = 0;
     for (int row = 0; row < decisions->rowCount(); ++row)
         overdue += decisions->isOverdue(row) ? 1 : 0;
-    lblCount->setText(tr("%1 of %2 problems shown; %3 overdue")
+    lblCount->setText(tr("Shown: %1 of %2 problems; overdue: %3")
                           .arg(filter->rowCount())
                           .arg(decisions->rowCount())
                           .arg(overdue));

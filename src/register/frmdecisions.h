@@ -43,6 +43,8 @@ public:
 public slots:
     void showMeetings(const QList<Meeting *> &meetings);
     void problemEdited(const Problem *problem);
+    // Marks again what is overdue now; every minute while the window exists.
+    void measureOverdue();
 
 signals:
     void problemActivated(Meeting *meeting, Problem *problem);

@@ -1,4 +1,5 @@
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTextEdit>
 #include <QTreeView>
@@ -136,6 +137,24 @@ private slots:
         const QColor band = past.data(Qt::BackgroundRole).value<QBrush>().color();
         const QColor text = past.data(Qt::ForegroundRole).value<QBrush>().color();
         QVERIFY2(qGray(band.rgb()) - qGray(text.rgb()) > 128, "too little contrast in grey");
+    }
+
+    // A due date that passes while the window is open is marked at the next measure.
+    void marksFollowTheClock()
+    {
+        QDateTime moment = now;
+        frmDecisions decisions;
+        decisions.clock = [&moment] {
+            return moment;
+        };
+        decisions.showMeetings(meetingsOf({{0, "Soon", 60}}));
+        QCOMPARE(column(decisions, DecisionRegister::OverdueColumn), QStringList {""});
+
+        moment = now.addSecs(61);
+        decisions.measureOverdue();
+
+        QCOMPARE(column(decisions, DecisionRegister::OverdueColumn), QStringList {"overdue"});
+        QCOMPARE(decisions.lblCount->text(), "Shown: 1 of 1 problems; overdue: 1");
     }
 
     void decisionColumn_data()
