@@ -5,7 +5,6 @@
 DecisionFilter::DecisionFilter(QObject *parent)
     : QSortFilterProxyModel(parent)
 {
-    setSortRole(DecisionRegister::DueOrderRole);
     setDynamicSortFilter(true);
 }
 
@@ -17,8 +16,9 @@ void DecisionFilter::setFilterText(const QString &text)
 
 bool DecisionFilter::lessThan(const QModelIndex &left, const QModelIndex &right) const
 {
-    const qint64 leftDue = left.data(DecisionRegister::DueOrderRole).toLongLong();
-    const qint64 rightDue = right.data(DecisionRegister::DueOrderRole).toLongLong();
+    const auto *decisions = static_cast<const DecisionRegister *>(sourceModel());
+    const qint64 leftDue = decisions->dueOrder(left.row());
+    const qint64 rightDue = decisions->dueOrder(right.row());
     if (leftDue != rightDue)
         return leftDue < rightDue;
     return left.row() < right.row();

@@ -9,16 +9,27 @@ DecisionRegister::DecisionRegister(QObject *parent)
     : QAbstractTableModel(parent)
 { }
 
+static constexpr qint64 undated = std::numeric_limits<qint64>::max();
+
+DecisionRegister::Row DecisionRegister::rowFor(Meeting *meeting, Problem *problem)
+{
+    const QDateTime &due = problem->decision->due;
+    if (!due.isValid())
+        return {meeting, problem, undated, tr("no date")};
+    return {meeting, problem, due.toMSecsSinceEpoch(),
+            due.toString(QStringLiteral("yyyy-MM-dd hh:mm"))};
+}
+
 void DecisionRegister::setMeetings(const QList<Meeting *> &meetings, const QDateTime &now)
 {
     beginResetModel();
-    this->now = now;
+    this->now = now.toMSecsSinceEpoch();
     rows.clear();
     rowOfProblem.clear();
     for (Meeting *meeting : meetings) {
         for (Problem *problem : std::as_const(*meeting->problems)) {
             rowOfProblem.insert(problem, int(rows.size()));
-            rows.append({meeting, problem});
+            rows.append(rowFor(meeting, problem));
         }
     }
     endResetModel();
@@ -26,7 +37,7 @@ void DecisionRegister::setMeetings(const QList<Meeting *> &meetings, const QDate
 
 void DecisionRegister::setNow(const QDateTime &now)
 {
-    this->now = now;
+    this->now = now.toMSecsSinceEpoch();
     if (!rows.isEmpty())
         emit dataChanged(index(0, 0), index(int(rows.size()) - 1, ColumnCount - 1));
 }
@@ -34,14 +45,16 @@ void DecisionRegister::setNow(const QDateTime &now)
 void DecisionRegister::problemEdited(const Problem *problem)
 {
     const int row = rowOfProblem.value(problem, -1);
-    if (row != -1)
-        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    if (row == -1)
+        return;
+    rows[row] = rowFor(rows.at(row).meeting, rows.at(row).problem);
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
 bool DecisionRegister::isOverdue(int row) const
 {
-    const QDateTime due = rows.at(row).problem->decision->due;
-    return due.isValid() && due < now;
+    const qint64 due = rows.at(row).dueOrder;
+    return due != undated && due < now;
 }
 
 static QString firstLine(const QString &text)
@@ -69,8 +82,7 @@ QString DecisionRegister::text(int row, int column) const
     const Decision &decision = *entry.problem->decision;
     switch (column) {
     case DueColumn:
-        return decision.due.isValid() ? decision.due.toString(QStringLiteral("yyyy-MM-dd hh:mm"))
-                                      : tr("no date");
+        return entry.dueText;
     case OverdueColumn:
         return isOverdue(row) ? tr("overdue") : QString();
     case MeetingColumn:
@@ -108,10 +120,6 @@ QVariant DecisionRegister::data(const QModelIndex &index, int role) const
             && !rows.at(row).problem->decision->text.trimmed().isEmpty())
             return rows.at(row).problem->decision->text;
         return text(row, index.column());
-    case DueOrderRole: {
-        const QDateTime due = rows.at(row).problem->decision->due;
-        return due.isValid() ? due.toMSecsSinceEpoch() : std::numeric_limits<qint64>::max();
-    }
     // Overdue rows are bold dark text on a light band, which also reads in grey scale.
     case Qt::FontRole:
         if (isOverdue(row)) {

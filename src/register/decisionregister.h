@@ -9,8 +9,8 @@
 #include "model/meeting.h"
 
 // Every problem of every loaded meeting, one row each, in meeting and problem order. The texts
-// are read from the records whenever they are shown, so a row is never stale; what changes the
-// order or the filter is announced through setMeetings() and problemEdited().
+// are read from the records whenever they are shown, but for the due date, which is taken when
+// the rows are made and again at each problemEdited().
 class DecisionRegister : public QAbstractTableModel
 {
     Q_OBJECT
@@ -25,9 +25,6 @@ public:
         ResponsiblesColumn,
         ColumnCount
     };
-    // The due date as milliseconds since the epoch, a problem without one last.
-    static constexpr int DueOrderRole = Qt::UserRole;
-
     explicit DecisionRegister(QObject *parent = nullptr);
 
     // Rows for the problems of these meetings; a due date before `now` is overdue.
@@ -40,6 +37,8 @@ public:
     Meeting *meetingAt(int row) const { return rows.value(row).meeting; }
     Problem *problemAt(int row) const { return rows.value(row).problem; }
     bool isOverdue(int row) const;
+    // The due date as milliseconds since the epoch; a problem without one sorts last.
+    qint64 dueOrder(int row) const { return rows.at(row).dueOrder; }
     QString text(int row, int column) const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -49,14 +48,19 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
+    // A local date's conversion to a moment costs a time zone lookup, too much to repeat for each
+    // comparison of a sort or each row of a filter: it is made once per row and per edit.
     struct Row
     {
         Meeting *meeting = nullptr;
         Problem *problem = nullptr;
+        qint64 dueOrder = 0;
+        QString dueText;
     };
+    static Row rowFor(Meeting *meeting, Problem *problem);
     QList<Row> rows;
     QHash<const Problem *, int> rowOfProblem;
-    QDateTime now;
+    qint64 now = 0;
 };
 
 #endif // DECISIONREGISTER_H

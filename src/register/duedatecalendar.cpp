@@ -1,6 +1,7 @@
 #include "register/duedatecalendar.h"
 
 #include <QCryptographicHash>
+#include <QHash>
 #include <QStringList>
 
 #include <algorithm>
@@ -115,14 +116,51 @@ static bool addAttendees(icalcomponent *todo, const QList<Participant *> &respon
     return true;
 }
 
-static Component todoFor(const Meeting &meeting, const Problem &problem, const icaltimetype &stamp,
+// Problems above this one in the meeting with the same two descriptions.
+static int earlierTwins(const Meeting &meeting, const Problem &problem)
+{
+    int twins = 0;
+    for (const Problem *other : std::as_const(*meeting.problems)) {
+        if (other == &problem)
+            break;
+        twins += other->shortDescription == problem.shortDescription
+            && other->fullDescription == problem.fullDescription;
+    }
+    return twins;
+}
+
+// Each part behind its length, so that no two different lists of parts give the same bytes.
+static QByteArray identity(const QStringList &parts)
+{
+    QByteArray bytes;
+    for (const QString &part : parts) {
+        const QByteArray utf8 = part.toUtf8();
+        bytes += QByteArray::number(utf8.size()) + ':' + utf8;
+    }
+    return bytes;
+}
+
+static QString uidOf(const Meeting &meeting, const Problem &problem, int earlierTwins)
+{
+    const QStringList parts {meeting.subject, meeting.date.toString(Qt::ISODate),
+                             problem.shortDescription, problem.fullDescription,
+                             QString::number(earlierTwins)};
+    const QByteArray hash = QCryptographicHash::hash(identity(parts), QCryptographicHash::Sha1);
+    return QString::fromLatin1(hash.toHex()) + QLatin1String("@mootrak");
+}
+
+QString uid(const Meeting &meeting, const Problem &problem)
+{
+    return uidOf(meeting, problem, earlierTwins(meeting, problem));
+}
+
+static Component todoFor(const QString &uid, const Problem &problem, const icaltimetype &stamp,
                          const icaltimetype &due)
 {
     Component todo(icalcomponent_new_vtodo());
     if (!todo)
         return nullptr;
-    const bool complete
-        = addProperty(todo.get(), icalproperty_new_uid(uid(meeting, problem).toUtf8().constData()))
+    const bool complete = addProperty(todo.get(), icalproperty_new_uid(uid.toUtf8().constData()))
         && addProperty(todo.get(), icalproperty_new_dtstamp(stamp))
         && addText(todo.get(), icalproperty_new_summary, problem.shortDescription)
         && addText(todo.get(), icalproperty_new_description, description(problem))
@@ -135,11 +173,14 @@ static Component todoFor(const Meeting &meeting, const Problem &problem, const i
 
 static bool addTodos(icalcomponent *calendar, const Meeting &meeting, const icaltimetype &stamp)
 {
+    // Twins counted as the problems go by, rather than by a search for each one.
+    QHash<std::pair<QString, QString>, int> seen;
     for (const Problem *problem : std::as_const(*meeting.problems)) {
+        const int twins = seen[{problem->shortDescription, problem->fullDescription}]++;
         const icaltimetype due = dueTime(*problem);
         if (icaltime_is_null_time(due))
             continue;
-        Component child = todoFor(meeting, *problem, stamp, due);
+        Component child = todoFor(uidOf(meeting, *problem, twins), *problem, stamp, due);
         if (!child)
             return false;
         icalcomponent_add_component(calendar, child.release());
@@ -171,39 +212,6 @@ QByteArray text(const QList<Meeting *> &meetings, const QDateTime &now)
         return {};
     const Buffer serialised(icalcomponent_as_ical_string_r(calendar.get()));
     return serialised ? QByteArray(serialised.get()) : QByteArray();
-}
-
-// Problems above this one in the meeting with the same two descriptions.
-static int earlierTwins(const Meeting &meeting, const Problem &problem)
-{
-    int twins = 0;
-    for (const Problem *other : std::as_const(*meeting.problems)) {
-        if (other == &problem)
-            break;
-        twins += other->shortDescription == problem.shortDescription
-            && other->fullDescription == problem.fullDescription;
-    }
-    return twins;
-}
-
-// Each part behind its length, so that no two different lists of parts give the same bytes.
-static QByteArray identity(const QStringList &parts)
-{
-    QByteArray bytes;
-    for (const QString &part : parts) {
-        const QByteArray utf8 = part.toUtf8();
-        bytes += QByteArray::number(utf8.size()) + ':' + utf8;
-    }
-    return bytes;
-}
-
-QString uid(const Meeting &meeting, const Problem &problem)
-{
-    const QStringList parts {meeting.subject, meeting.date.toString(Qt::ISODate),
-                             problem.shortDescription, problem.fullDescription,
-                             QString::number(earlierTwins(meeting, problem))};
-    const QByteArray hash = QCryptographicHash::hash(identity(parts), QCryptographicHash::Sha1);
-    return QString::fromLatin1(hash.toHex()) + QLatin1String("@mootrak");
 }
 
 } // namespace DueDateCalendar
