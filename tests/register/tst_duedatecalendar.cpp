@@ -183,11 +183,16 @@ private slots:
                  DueDateCalendar::uid(*meeting, problem));
     }
 
-    void unwritableNowGivesNoText()
+    // The export names each of two identical problems as uid() does.
+    void exportedUidsAreThoseOfTheProblems()
     {
-        const QDateTime now(QDate(3001, 1, 1), QTime(0, 0), QTimeZone::utc());
-        QVERIFY2(DueDateCalendar::text({makeMeeting("Budget", {"A"})}, now).isEmpty(),
-                 "a calendar with a DTSTAMP libical cannot write");
+        Meeting *meeting = recordOf(twins());
+        QStringList uids;
+        for (icalcomponent *todo : exported({meeting}).todos)
+            uids << textOf(todo, ICAL_UID_PROPERTY, icalproperty_get_uid);
+        QCOMPARE(uids,
+                 QStringList({DueDateCalendar::uid(*meeting, *meeting->problems->at(0)),
+                              DueDateCalendar::uid(*meeting, *meeting->problems->at(1))}));
     }
 
     void attendeesAreResponsiblesWithAddress_data()
