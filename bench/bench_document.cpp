@@ -2,11 +2,13 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QList>
 #include <QPrinter>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include <benchmark/benchmark.h>
@@ -18,6 +20,8 @@
 #include "document/textfields.h"
 #include "model/meeting.h"
 #include "model/recordstore.h"
+#include "register/duedatecalendar.h"
+#include "register/frmdecisions.h"
 #include "report/reportprinter.h"
 #include "support/frmmaininspector.h"
 
@@ -459,6 +463,51 @@ void BM_PrintReportToPdf(benchmark::State &state)
     reportBytes(state, meeting);
 }
 
+// The register of decisions filled for the loaded meeting and laid out in its view, as the
+// Decisions menu opens it and as every rebuild of the meetings list refills it.
+void BM_FillRegister(benchmark::State &state)
+{
+    const Sample &meeting = sample(int(state.range(0)));
+    loadMeeting(meeting);
+    frmDecisions decisions;
+    decisions.show();
+    const QList<Meeting *> &meetings = *frmMainInspector(*window).meetings();
+    for (auto _ : state) {
+        decisions.showMeetings(meetings);
+        decisions.lvDecisions->doItemsLayout();
+    }
+    reportBytes(state, meeting);
+}
+
+// One key in the filter field: a name that narrows the list, then the field cleared again.
+void BM_FilterRegister(benchmark::State &state)
+{
+    const Sample &meeting = sample(int(state.range(0)));
+    loadMeeting(meeting);
+    frmDecisions decisions;
+    decisions.show();
+    decisions.showMeetings(*frmMainInspector(*window).meetings());
+    for (auto _ : state) {
+        decisions.txtFilter->setText(QStringLiteral("item 77"));
+        decisions.lvDecisions->doItemsLayout();
+        decisions.txtFilter->clear();
+        decisions.lvDecisions->doItemsLayout();
+    }
+    reportBytes(state, meeting);
+}
+
+// The calendar Export due dates writes, one to-do a problem.
+void BM_DueDateCalendar(benchmark::State &state)
+{
+    const Sample &meeting = sample(int(state.range(0)));
+    loadMeeting(meeting);
+    const QList<Meeting *> &meetings = *frmMainInspector(*window).meetings();
+    const QDateTime now(QDate(2024, 1, 4), QTime(14, 0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DueDateCalendar::text(meetings, now));
+    reportBytes(state, meeting);
+}
+
 void meetingSizes(benchmark::internal::Benchmark *benchmark)
 {
     benchmark->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
@@ -479,6 +528,9 @@ BENCHMARK(BM_OpenMeeting)->Apply(meetingSizes);
 BENCHMARK(BM_ReopenEntry)->Apply(meetingSizes);
 BENCHMARK(BM_OpenAndExpand)->Apply(meetingSizes);
 BENCHMARK(BM_BuildEmailBody)->Apply(meetingSizes);
+BENCHMARK(BM_FillRegister)->Apply(meetingSizes);
+BENCHMARK(BM_FilterRegister)->Apply(meetingSizes);
+BENCHMARK(BM_DueDateCalendar)->Apply(meetingSizes);
 BENCHMARK(BM_PrintReportToPdf)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // frmMain is a widget, so a QApplication comes first. The reader traces to the debug category;

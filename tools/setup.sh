@@ -8,7 +8,8 @@ build_dir=${1:-"$here/build"}
 shift || true
 
 packages=(cmake g++ make qt6-base-dev libgl-dev xsltproc poppler-utils libbenchmark-dev
-          tango-icon-theme clang libclang-rt-14-dev dpkg-dev file)
+          tango-icon-theme clang libclang-rt-14-dev dpkg-dev file libical-dev pkg-config
+          xdg-utils)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -151,6 +151,10 @@ void frmMain::createActions()
     filePrintAction = makeAction("filePrintAction", tr("Print selected meeting"), tr("&Print..."),
                                  QKeySequence(Qt::CTRL | Qt::Key_P), "print");
     fileExitAction = makeAction("fileExitAction", tr("Exit"), tr("E&xit"), none);
+    decisionsOpenAction = makeAction("decisionsOpenAction", tr("Open decisions"),
+                                     tr("&Open decisions..."), QKeySequence(Qt::CTRL | Qt::Key_D));
+    decisionsExportAction = makeAction("decisionsExportAction", tr("Export due dates"),
+                                       tr("&Export due dates..."), none);
     editUndoAction = makeAction("editUndoAction", tr("Undo"), tr("&Undo"),
                                 QKeySequence(Qt::CTRL | Qt::Key_Z), "undo");
     editRedoAction = makeAction("editRedoAction", tr("Redo"), tr("&Redo"),
@@ -193,6 +197,10 @@ void frmMain::createMenus()
     fileMenu->addSeparator();
     fileMenu->addAction(fileExitAction);
 
+    decisionsMenu = menubar->addMenu(tr("&Decisions"));
+    decisionsMenu->addAction(decisionsOpenAction);
+    decisionsMenu->addAction(decisionsExportAction);
+
     helpMenu = menubar->addMenu(tr("&Help"));
     helpMenu->addAction(helpContentsAction);
     helpMenu->addAction(helpIndexAction);
@@ -207,6 +215,8 @@ void frmMain::connectSignals()
     connect(fileSaveAction, &QAction::triggered, this, &frmMain::fileSave);
     connect(filePrintAction, &QAction::triggered, this, &frmMain::filePrint);
     connect(fileExitAction, &QAction::triggered, this, &frmMain::fileExit);
+    connect(decisionsOpenAction, &QAction::triggered, this, &frmMain::decisionsOpen);
+    connect(decisionsExportAction, &QAction::triggered, this, &frmMain::decisionsExport);
     connect(helpIndexAction, &QAction::triggered, this, &frmMain::helpIndex);
     connect(helpContentsAction, &QAction::triggered, this, &frmMain::helpContents);
     connect(helpAboutAction, &QAction::triggered, this, &frmMain::helpAbout);

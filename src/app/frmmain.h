@@ -16,6 +16,7 @@
 
 class QAction;
 class DueDateEdit;
+class frmDecisions;
 class QHBoxLayout;
 class QLabel;
 class QMenu;
@@ -70,6 +71,7 @@ public:
     QToolBar *toolBar;
     QMenuBar *menubar;
     QMenu *fileMenu;
+    QMenu *decisionsMenu;
     QMenu *helpMenu;
 
     QAction *fileNewAction;
@@ -78,6 +80,8 @@ public:
     QAction *fileSaveAsAction;
     QAction *filePrintAction;
     QAction *fileExitAction;
+    QAction *decisionsOpenAction;
+    QAction *decisionsExportAction;
     QAction *editUndoAction;
     QAction *editRedoAction;
     QAction *editCutAction;
@@ -117,6 +121,15 @@ public slots:
                                                int col); // mainwindow/frmmain_tree.cpp
     virtual void lvProblems_onItem(QTreeWidgetItem *li); // mainwindow/frmmain_tree.cpp
     virtual void lvProblems_onViewport(); // mainwindow/frmmain_tree.cpp
+    void decisionsOpen(); // register/frmmain_register.cpp
+    void decisionsExport(); // register/frmmain_register.cpp
+    void showDecision(Meeting *meeting, Problem *problem); // register/frmmain_register.cpp
+
+signals:
+    // The list of meetings changed: New, Open, Add problem, Delete.
+    void meetingsChanged(const QList<Meeting *> &meetings);
+    // A problem's decision, due date or responsibles were edited in the detail editor.
+    void problemEdited(const Problem *problem);
 
 protected slots:
     virtual void sendMail(); // report/frmmain_notify.cpp
@@ -166,6 +179,8 @@ private:
         Problem *problem = nullptr; // null in meeting mode
     };
     EditTarget editTarget(bool tracked) const;
+    // Marks the meeting changed and tells who follows the records.
+    void recordEdited(const EditTarget &target);
 
     // New, add problem and delete.
     Meeting *meetingFromWizard();
@@ -185,6 +200,7 @@ private:
     bool saveForNotification(Meeting *meeting);
     TransformProcess *signallingProcess() const;
     void endNotification(TransformProcess *process, const QString &failure);
+    bool startDesktopMail(const TransformProcess &process, const QString &htmlFile);
     void stopNotifications();
     void reportUnwrittenFile(const QString &fileName);
 
@@ -213,6 +229,7 @@ private:
     QString workingFileName;
     QProcess *notificationProcess = nullptr; // the xsltproc run started last
     QStringList *tempFiles = nullptr;
+    frmDecisions *decisionsWindow = nullptr; // made when first opened
 
     // Tests reach the window's state through this one door.
     friend class frmMainInspector;

@@ -84,6 +84,7 @@ void frmMain::delMeeting()
     meetings->removeAt(index);
     currentMeeting = -1;
     currentProblem = -1;
+    emit meetingsChanged(*meetings);
 }
 
 // New problems are an edit of the meeting: until it is saved again, its file lacks them.

@@ -33,6 +33,13 @@ frmMain::EditTarget frmMain::editTarget(bool tracked) const
     return problem ? EditTarget {meeting, problem} : EditTarget {};
 }
 
+void frmMain::recordEdited(const EditTarget &target)
+{
+    target.meeting->markModified();
+    if (target.problem)
+        emit problemEdited(target.problem);
+}
+
 void frmMain::txtDecision_textChanged()
 {
     const EditTarget target = editTarget(trackDecision);
@@ -40,7 +47,7 @@ void frmMain::txtDecision_textChanged()
         return;
     QString &text = target.problem ? target.problem->decision->text : target.meeting->decisionText;
     text = txtDecision->toPlainText();
-    target.meeting->markModified();
+    recordEdited(target);
 }
 
 void frmMain::txtNotes_textChanged()
@@ -50,7 +57,7 @@ void frmMain::txtNotes_textChanged()
         return;
     QString &notes = target.problem ? target.problem->notes : target.meeting->notes;
     notes = txtNotes->toPlainText();
-    target.meeting->markModified();
+    recordEdited(target);
 }
 
 // Marks the meeting also when the value was already the same.
@@ -61,7 +68,7 @@ void frmMain::dtDue_valueChanged(const QDateTime &dt)
         return;
     QDateTime &date = target.problem ? target.problem->decision->due : target.meeting->date;
     date = DueDateEdit::due(dt);
-    target.meeting->markModified();
+    recordEdited(target);
 }
 
 // The list that lvResp shows: the meeting's participants in meeting mode, the problem's
@@ -98,7 +105,7 @@ void frmMain::btAddResp_clicked()
     lvResp->setSortingEnabled(false);
     lvResp->addTopLevelItem(new QTreeWidgetItem(PersonRow::columns(*person)));
     persons->append(person);
-    meeting->markModified();
+    recordEdited({meeting, editedProblem(meeting)});
 }
 
 void frmMain::btEditResp_clicked()
@@ -122,7 +129,7 @@ void frmMain::btEditResp_clicked()
         return;
     dialog.takePerson(person);
     PersonList::showRow(row, *person);
-    meeting->markModified();
+    recordEdited({meeting, editedProblem(meeting)});
 }
 
 void frmMain::btDeleteResp_clicked()
@@ -142,7 +149,7 @@ void frmMain::btDeleteResp_clicked()
     if (index >= persons->size())
         return;
     persons->removeAt(index); // unlinked only: the record stays valid
-    meeting->markModified();
+    recordEdited({meeting, editedProblem(meeting)});
     delete row;
     // The view moves the selection to the next row; a second click must not delete that one.
     lvResp->setCurrentItem(nullptr);

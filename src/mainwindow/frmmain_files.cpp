@@ -6,9 +6,9 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTextEdit>
 
+#include "document/atomicfile.h"
 #include "document/meetingfile.h"
 
 QString frmMain::askOpenFileName()
@@ -121,54 +121,11 @@ void frmMain::openFile(const QString &fileName)
     fillGUI();
 }
 
-// A short write sets no error, and commit() ignores a failed last flush: both are checked here.
-// A disk that took only part of the bytes refuses the rest with the system's reason, so the rest
-// is offered again until it is written or refused.
-static bool writeAll(QSaveFile &file, const QByteArray &contents)
-{
-    for (qsizetype written = 0; written < contents.size();) {
-        const qint64 count = file.write(contents.constData() + written, contents.size() - written);
-        if (count <= 0)
-            return false;
-        written += count;
-    }
-    return file.flush() || file.flush();
-}
-
-// Writes all or nothing: the old file stays as it was unless every byte reached the disk. On
-// failure `reason` tells why, in the system's words where it has them.
-static bool writeFileAtomically(const QString &fileName, const QByteArray &contents,
-                                QString &reason)
-{
-    // QSaveFile would replace a FIFO or a device node with a plain file.
-    const QFileInfo target(fileName);
-    if (target.exists() && !target.isFile()) {
-        reason = frmMain::tr("It exists and is not a regular file.");
-        return false;
-    }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-        return false;
-    }
-    if (!writeAll(file, contents)) {
-        reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                      : frmMain::tr("Not every byte was written.");
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        reason = file.errorString();
-        return false;
-    }
-    return true;
-}
-
 bool frmMain::writeMeeting(int index, const QString &fileName)
 {
     const QString tree = buildXmlString(index);
     QString reason;
-    if (!writeFileAtomically(fileName, MeetingFile::fileContents(tree), reason)) {
+    if (!AtomicFile::write(fileName, MeetingFile::fileContents(tree), reason)) {
         QMessageBox box(QMessageBox::Critical, tr("Critical Error"),
                         tr("Cannot save file %1").arg(QDir::toNativeSeparators(fileName)),
                         QMessageBox::Ok, this);

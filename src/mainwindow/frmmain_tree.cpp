@@ -66,6 +66,7 @@ void frmMain::fillGUI()
         trackDecision = true;
         trackNotes = true;
     }
+    emit meetingsChanged(*meetings);
 }
 
 void frmMain::showPersons(const QList<Participant *> &persons)

@@ -88,9 +88,27 @@ void frmMain::sendMail()
     for (const QString &argument : arguments)
         trace(argument);
     tempFiles->append(htmlFile);
-    if (!QProcess::startDetached(QStringLiteral("kmail"), arguments))
+    if (!QProcess::startDetached(QStringLiteral("kmail"), arguments)
+        && !startDesktopMail(*process, htmlFile))
         return endNotification(process, QStringLiteral("kmail didn't start"));
     endNotification(process, QString());
+}
+
+// Desktops without kmail: xdg-email hands the same mail to the user's own mail program. Every
+// address goes after --to, so none can be taken for an option; xdg-email refuses empty ones.
+bool frmMain::startDesktopMail(const TransformProcess &process, const QString &htmlFile)
+{
+    trace(QStringLiteral("kmail didn't start; trying xdg-email"));
+    QStringList arguments {QStringLiteral("--utf8"),
+                           QStringLiteral("--subject"),
+                           process.subject,
+                           QStringLiteral("--body"),
+                           process.body,
+                           QStringLiteral("--attach"),
+                           htmlFile};
+    for (const QString &address : process.recipients.split(u',', Qt::SkipEmptyParts))
+        arguments << QStringLiteral("--to") << address;
+    return QProcess::startDetached(QStringLiteral("xdg-email"), arguments);
 }
 
 // Every notification ends here; a failure is traced and told in the status bar, so nobody

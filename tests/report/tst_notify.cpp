@@ -36,7 +36,10 @@ class tst_Notify : public WindowTest
             QDir::setCurrent(oldFolder);
         });
     }
-    QList<QStringList> calls() const { return standIns->calls(); }
+    QList<QStringList> calls(const QString &program = QStringLiteral("kmail")) const
+    {
+        return standIns->calls(program);
+    }
     // Loaded from a document of its own, as Open leaves it, and shown in the tree.
     Meeting *loadSaved(Meeting *meeting)
     {
@@ -285,6 +288,56 @@ private slots:
         QCOMPARE(arguments.value(1), "Meeting: " + subject);
         QCOMPARE(arguments.value(6), meeting->participants->at(0)->email + ",r0@example.org,");
         QVERIFY2(!QFile::exists(marker), "a shell ran the text");
+    }
+
+    void desktopMailWithoutKmail_data()
+    {
+        QTest::addColumn<bool>("kmail");
+        QTest::addColumn<bool>("xdgEmail");
+        QTest::addColumn<QString>("called"); // the program given the mail; empty: none
+        QTest::newRow("kmail there") << true << true << "kmail";
+        QTest::newRow("no kmail, xdg-email") << false << true << "xdg-email";
+        QTest::newRow("neither") << false << false << "";
+    }
+
+    // Without kmail the same mail goes to xdg-email, every address after its own --to; kmail's
+    // arguments stay as they were.
+    void desktopMailWithoutKmail()
+    {
+        QFETCH(bool, kmail);
+        QFETCH(bool, xdgEmail);
+        QFETCH(QString, called);
+        const auto restore = useStandIns(false);
+        standIns->install("xsltproc", "printf '<html>page'\n");
+        if (!kmail)
+            standIns->remove("kmail");
+        if (xdgEmail)
+            standIns->installRecorder("xdg-email");
+        Meeting *meeting = makeMeeting("Fallback", {"A"}, {"Ann", "Bob"});
+        meeting->participants->at(1)->email = QStringLiteral("-bob@example.org");
+
+        notify(meeting);
+
+        QTRY_VERIFY2(!notificationRuns(), "the run has not ended");
+        if (called.isEmpty()) {
+            QTRY_COMPARE(window->statusBar()->currentMessage(),
+                         "No notification sent: kmail didn't start");
+            return;
+        }
+        QTRY_COMPARE(calls(called).size(), 1);
+        QCOMPARE(calls(called == "kmail" ? "xdg-email" : "kmail").size(), 0);
+        const QStringList arguments = calls(called).at(0);
+        if (called == "kmail") {
+            QCOMPARE(arguments.value(6), "ann@example.org,-bob@example.org,r0@example.org,");
+            return;
+        }
+        const QString attachment = arguments.value(6);
+        QCOMPARE(
+            arguments,
+            QStringList({"--utf8", "--subject", "Meeting: Fallback", "--body",
+                         state().buildEmailBody(0), "--attach", attachment, "--to",
+                         "ann@example.org", "--to", "-bob@example.org", "--to", "r0@example.org"}));
+        QCOMPARE(readFile(attachment), QByteArray("<html>page"));
     }
 
     // A link planted at the final name is replaced, not written through.

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include "support/documents.h"
@@ -17,13 +18,22 @@ public:
         : folder(folder)
     {
         QDir().mkpath(folder + "/bin");
-        QDir().mkpath(folder + "/calls");
-        install("kmail",
-                "calls=\"$(dirname \"$0\")/../calls\"\n"
+        installRecorder("kmail");
+    }
+
+    // A program that keeps each call's arguments, NUL-terminated, in a file of its own under
+    // calls-<program>/, moved into place whole.
+    void installRecorder(const QString &program) const
+    {
+        QDir().mkpath(folder + "/calls-" + program);
+        install(program,
+                "calls=\"$here/calls-$(basename \"$0\")\"\n"
                 "part=$(mktemp \"$calls/.part.XXXXXX\")\n"
                 "for a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$part\"\n"
                 "mv \"$part\" \"$calls/call${part##*.part}\"\n");
     }
+
+    void remove(const QString &program) const { QFile::remove(folder + "/bin/" + program); }
 
     // A shell script under that name; "$here" is the stand-ins' folder.
     void install(const QString &program, const QByteArray &script) const
@@ -33,21 +43,32 @@ public:
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
 
-    // Puts the stand-ins first on PATH (or alone on it) until the guard goes.
+    // Puts the stand-ins first on PATH until the guard goes. Without the system's folders, only
+    // the tools the stand-ins' scripts use are reached, so no program of the machine is found.
     auto onPath(bool keepSystemPath = true) const
     {
         const QByteArray oldPath = qgetenv("PATH");
         const QByteArray bin = QFile::encodeName(folder + "/bin");
-        qputenv("PATH", keepSystemPath ? bin + ':' + oldPath : bin);
+        if (!keepSystemPath) {
+            QDir().mkpath(folder + "/tools");
+            for (const char *tool : {"basename", "dirname", "mktemp", "mv", "cat", "sleep"}) {
+                const QString found = QStandardPaths::findExecutable(QString::fromLatin1(tool));
+                QFile::link(found, folder + "/tools/" + QString::fromLatin1(tool));
+            }
+        }
+        qputenv("PATH",
+                keepSystemPath ? bin + ':' + oldPath
+                               : bin + ':' + QFile::encodeName(folder + "/tools"));
         return qScopeGuard([oldPath] { qputenv("PATH", oldPath); });
     }
 
-    // The arguments of every call of the mail client so far, in no particular order.
-    QList<QStringList> calls() const
+    // The arguments of every call of a recording program so far, in no particular order.
+    QList<QStringList> calls(const QString &program = QStringLiteral("kmail")) const
     {
         QList<QStringList> all;
-        for (const QString &name : QDir(folder + "/calls").entryList({"call*"}, QDir::Files)) {
-            QByteArray bytes = readFile(folder + "/calls/" + name);
+        const QString calls = folder + "/calls-" + program + '/';
+        for (const QString &name : QDir(calls).entryList({"call*"}, QDir::Files)) {
+            QByteArray bytes = readFile(calls + name);
             bytes.chop(1);
             QStringList arguments;
             for (const QByteArray &argument : bytes.split('\0'))

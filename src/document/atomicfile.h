@@ -1,0 +1,15 @@
+#ifndef ATOMICFILE_H
+#define ATOMICFILE_H
+
+#include <QByteArray>
+#include <QString>
+
+// Writes a whole file or nothing: the old file stays as it was unless every byte reached the
+// disk. On failure `reason` tells why, in the system's words where it has them.
+namespace AtomicFile {
+
+bool write(const QString &fileName, const QByteArray &contents, QString &reason);
+
+} // namespace AtomicFile
+
+#endif // ATOMICFILE_H

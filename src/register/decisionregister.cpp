@@ -1,0 +1,164 @@
+#include "register/decisionregister.h"
+
+#include <QBrush>
+#include <QFont>
+
+#include <limits>
+
+DecisionRegister::DecisionRegister(QObject *parent)
+    : QAbstractTableModel(parent)
+{ }
+
+static constexpr qint64 undated = std::numeric_limits<qint64>::max();
+
+DecisionRegister::Row DecisionRegister::rowFor(Meeting *meeting, Problem *problem)
+{
+    const QDateTime &due = problem->decision->due;
+    if (!due.isValid())
+        return {meeting, problem, undated, tr("no date")};
+    return {meeting, problem, due.toMSecsSinceEpoch(),
+            due.toString(QStringLiteral("yyyy-MM-dd hh:mm"))};
+}
+
+void DecisionRegister::setMeetings(const QList<Meeting *> &meetings, const QDateTime &now)
+{
+    beginResetModel();
+    this->now = now.toMSecsSinceEpoch();
+    rows.clear();
+    rowOfProblem.clear();
+    for (Meeting *meeting : meetings) {
+        for (Problem *problem : std::as_const(*meeting->problems)) {
+            rowOfProblem.insert(problem, int(rows.size()));
+            rows.append(rowFor(meeting, problem));
+        }
+    }
+    endResetModel();
+}
+
+void DecisionRegister::setNow(const QDateTime &now)
+{
+    this->now = now.toMSecsSinceEpoch();
+    if (!rows.isEmpty())
+        emit dataChanged(index(0, 0), index(int(rows.size()) - 1, ColumnCount - 1));
+}
+
+void DecisionRegister::problemEdited(const Problem *problem)
+{
+    const int row = rowOfProblem.value(problem, -1);
+    if (row == -1)
+        return;
+    rows[row] = rowFor(rows.at(row).meeting, rows.at(row).problem);
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+bool DecisionRegister::isOverdue(int row) const
+{
+    const qint64 due = rows.at(row).dueOrder;
+    return due != undated && due < now;
+}
+
+static QString firstLine(const QString &text)
+{
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        if (!line.trimmed().isEmpty())
+            return line.trimmed().toString();
+    }
+    return QString();
+}
+
+static QString displayNames(const QList<Participant *> &persons)
+{
+    QStringList names;
+    for (const Participant *person : persons) {
+        const QString name = (person->firstName + u' ' + person->secondName).simplified();
+        names << (name.isEmpty() ? person->email : name);
+    }
+    return names.join(QLatin1String("; "));
+}
+
+QString DecisionRegister::text(int row, int column) const
+{
+    const Row &entry = rows.at(row);
+    const Decision &decision = *entry.problem->decision;
+    switch (column) {
+    case DueColumn:
+        return entry.dueText;
+    case OverdueColumn:
+        return isOverdue(row) ? tr("overdue") : QString();
+    case MeetingColumn:
+        return entry.meeting->subject;
+    case ProblemColumn:
+        return entry.problem->shortDescription;
+    case DecisionColumn:
+        return decision.text.trimmed().isEmpty() ? tr("no decision yet") : firstLine(decision.text);
+    case ResponsiblesColumn:
+        return displayNames(*entry.problem->responsibles);
+    }
+    return QString();
+}
+
+int DecisionRegister::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(rows.size());
+}
+
+int DecisionRegister::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant DecisionRegister::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rows.size())
+        return QVariant();
+    const int row = index.row();
+    switch (role) {
+    case Qt::DisplayRole:
+        return text(row, index.column());
+    case Qt::ToolTipRole: // the whole decision, where the column shows its first line
+        if (index.column() == DecisionColumn
+            && !rows.at(row).problem->decision->text.trimmed().isEmpty())
+            return rows.at(row).problem->decision->text;
+        return text(row, index.column());
+    // Overdue rows are bold dark text on a light band, which also reads in grey scale.
+    case Qt::FontRole:
+        if (isOverdue(row)) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        if (index.column() == DecisionColumn
+            && rows.at(row).problem->decision->text.trimmed().isEmpty()) {
+            QFont italic;
+            italic.setItalic(true);
+            return italic;
+        }
+        return QVariant();
+    case Qt::ForegroundRole:
+        return isOverdue(row) ? QBrush(QColor(0x80, 0x00, 0x00)) : QVariant();
+    case Qt::BackgroundRole:
+        return isOverdue(row) ? QBrush(QColor(0xff, 0xd8, 0xd0)) : QVariant();
+    }
+    return QVariant();
+}
+
+QVariant DecisionRegister::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QVariant();
+    switch (section) {
+    case DueColumn:
+        return tr("Due");
+    case OverdueColumn:
+        return tr("Overdue");
+    case MeetingColumn:
+        return tr("Meeting");
+    case ProblemColumn:
+        return tr("Problem");
+    case DecisionColumn:
+        return tr("Decision");
+    case ResponsiblesColumn:
+        return tr("Responsibles");
+    }
+    return QVariant();
+}

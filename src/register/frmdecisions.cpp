@@ -1,0 +1,123 @@
+#include "register/frmdecisions.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "app/formwidgets.h"
+#include "register/decisionfilter.h"
+#include "register/decisionregister.h"
+
+frmDecisions::frmDecisions(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmDecisions"));
+    setWindowTitle(tr("Open decisions"));
+    resize(860, 420);
+
+    decisions = new DecisionRegister(this);
+    filter = new DecisionFilter(this);
+    filter->setSourceModel(decisions);
+    filter->sort(DecisionRegister::DueColumn, Qt::AscendingOrder);
+
+    lblFilter = makeNamed<QLabel>("lblFilter", tr("&Filter:"), this);
+    txtFilter = makeNamed<QLineEdit>("txtFilter", this);
+    txtFilter->setPlaceholderText(tr("any text shown, e.g. a responsible's name"));
+    txtFilter->setClearButtonEnabled(true);
+    lblFilter->setBuddy(txtFilter);
+
+    lvDecisions = makeNamed<QTreeView>("lvDecisions", this);
+    lvDecisions->setModel(filter);
+    lvDecisions->setRootIsDecorated(false);
+    lvDecisions->setUniformRowHeights(true);
+    lvDecisions->setAlternatingRowColors(true);
+    lvDecisions->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvDecisions->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QHeaderView *header = lvDecisions->header();
+    header->setSectionsClickable(false);
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setSectionResizeMode(DecisionRegister::DecisionColumn, QHeaderView::Stretch);
+    // The date and the mark show whole also in the bold of an overdue row.
+    QFont bold = lvDecisions->font();
+    bold.setBold(true);
+    const QFontMetrics boldMetrics(bold);
+    const int padding = 3 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    header->resizeSection(DecisionRegister::DueColumn,
+                          boldMetrics.horizontalAdvance(QStringLiteral("0000-00-00 00:00"))
+                              + padding);
+    header->resizeSection(DecisionRegister::OverdueColumn,
+                          qMax(boldMetrics.horizontalAdvance(tr("overdue")) + padding,
+                               header->sectionSizeHint(DecisionRegister::OverdueColumn)));
+    header->resizeSection(DecisionRegister::MeetingColumn, 150);
+    header->resizeSection(DecisionRegister::ProblemColumn, 170);
+    header->resizeSection(DecisionRegister::ResponsiblesColumn, 170);
+
+    lblCount = makeNamed<QLabel>("lblCount", this);
+
+    auto *filterRow = makeNamedBox<QHBoxLayout>("filterRow");
+    filterRow->addWidget(lblFilter);
+    filterRow->addWidget(txtFilter);
+    auto *layout = makeOuterBox<QVBoxLayout>("frmDecisionsLayout", this);
+    layout->addLayout(filterRow);
+    layout->addWidget(lvDecisions);
+    layout->addWidget(lblCount);
+
+    connect(txtFilter, &QLineEdit::textChanged, this, [this](const QString &text) {
+        filter->setFilterText(text);
+        showCount();
+    });
+    connect(lvDecisions, &QTreeView::activated, this, &frmDecisions::activate);
+    // Due dates pass while the window stays open.
+    auto *minutes = new QTimer(this);
+    connect(minutes, &QTimer::timeout, this, &frmDecisions::measureOverdue);
+    minutes->start(60'000);
+    showCount();
+}
+
+int frmDecisions::registerRow(int viewRow) const
+{
+    return filter->mapToSource(filter->index(viewRow, 0)).row();
+}
+
+void frmDecisions::showMeetings(const QList<Meeting *> &meetings)
+{
+    decisions->setMeetings(meetings, clock());
+    showCount();
+}
+
+void frmDecisions::measureOverdue()
+{
+    decisions->setNow(clock());
+    showCount();
+}
+
+void frmDecisions::problemEdited(const Problem *problem)
+{
+    decisions->problemEdited(problem);
+    showCount();
+}
+
+void frmDecisions::activate(const QModelIndex &index)
+{
+    const int row = filter->mapToSource(index).row();
+    if (Problem *problem = decisions->problemAt(row))
+        emit problemActivated(decisions->meetingAt(row), problem);
+}
+
+void frmDecisions::showCount()
+{
+    int overdue = 0;
+    for (int row = 0; row < decisions->rowCount(); ++row)
+        overdue += decisions->isOverdue(row) ? 1 : 0;
+    lblCount->setText(tr("Shown: %1 of %2 problems; overdue: %3")
+                          .arg(filter->rowCount())
+                          .arg(decisions->rowCount())
+                          .arg(overdue));
+}

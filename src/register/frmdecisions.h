@@ -1,0 +1,57 @@
+#ifndef FRMDECISIONS_H
+#define FRMDECISIONS_H
+
+#include <QDateTime>
+#include <QList>
+#include <QWidget>
+
+#include <functional>
+
+#include "model/meeting.h"
+
+class DecisionFilter;
+class DecisionRegister;
+class QLabel;
+class QLineEdit;
+class QModelIndex;
+class QTreeView;
+
+// The register of decisions: a window of its own beside the main window, listing every problem
+// of the loaded meetings soonest due first, overdue ones marked, narrowed by a filter text.
+class frmDecisions : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmDecisions(QWidget *parent = nullptr);
+
+    QLabel *lblFilter;
+    QLineEdit *txtFilter;
+    QTreeView *lvDecisions;
+    QLabel *lblCount;
+    DecisionRegister *decisions;
+    DecisionFilter *filter;
+
+    // What the overdue marks are measured against; tests hand in a fixed moment.
+    std::function<QDateTime()> clock = [] {
+        return QDateTime::currentDateTime();
+    };
+
+    // The source row shown at a row of the view.
+    int registerRow(int viewRow) const;
+
+public slots:
+    void showMeetings(const QList<Meeting *> &meetings);
+    void problemEdited(const Problem *problem);
+    // Marks again what is overdue now; every minute while the window exists.
+    void measureOverdue();
+
+signals:
+    void problemActivated(Meeting *meeting, Problem *problem);
+
+private:
+    void activate(const QModelIndex &index);
+    void showCount();
+};
+
+#endif // FRMDECISIONS_H

@@ -1,0 +1,79 @@
+#include "app/frmmain.h"
+
+#include <QDir>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+#include "document/atomicfile.h"
+#include "register/duedatecalendar.h"
+#include "register/frmdecisions.h"
+
+// One register window, made on first use; it follows the records from then on and is shown again,
+// with fresh overdue marks, each time it is asked for.
+void frmMain::decisionsOpen()
+{
+    if (!decisionsWindow) {
+        decisionsWindow = new frmDecisions(this);
+        connect(this, &frmMain::meetingsChanged, decisionsWindow, &frmDecisions::showMeetings);
+        connect(this, &frmMain::problemEdited, decisionsWindow, &frmDecisions::problemEdited);
+        connect(decisionsWindow, &frmDecisions::problemActivated, this, &frmMain::showDecision);
+    }
+    decisionsWindow->showMeetings(*meetings);
+    decisionsWindow->show();
+    decisionsWindow->raise();
+    decisionsWindow->activateWindow();
+}
+
+static int problemsWithDueDate(const QList<Meeting *> &meetings)
+{
+    int count = 0;
+    for (const Meeting *meeting : meetings) {
+        for (const Problem *problem : std::as_const(*meeting->problems))
+            count += problem->decision->due.isValid() ? 1 : 0;
+    }
+    return count;
+}
+
+void frmMain::decisionsExport()
+{
+    const int count = problemsWithDueDate(*meetings);
+    if (count == 0) {
+        QMessageBox::information(this, tr("Export due dates"),
+                                 tr("No problem of the loaded meetings has a due date."));
+        return;
+    }
+    const QString fileName = askSaveFileName(tr("Export due dates"), tr("decisions.ics"));
+    if (fileName.isEmpty())
+        return;
+    const QByteArray calendar = DueDateCalendar::text(*meetings, QDateTime::currentDateTime());
+    QString reason = tr("The calendar could not be made.");
+    if (calendar.isEmpty() || !AtomicFile::write(fileName, calendar, reason)) {
+        QMessageBox box(QMessageBox::Critical, tr("Critical Error"),
+                        tr("Cannot save file %1").arg(QDir::toNativeSeparators(fileName)),
+                        QMessageBox::Ok, this);
+        box.setInformativeText(reason);
+        box.exec();
+        return;
+    }
+    statusBar()->showMessage(
+        tr("%1 due dates exported to %2").arg(count).arg(QDir::toNativeSeparators(fileName)), 5000);
+}
+
+// Opens the meeting's entry, which brings its problems into the order of the entries, and
+// selects the problem's entry, so the detail editor shows it.
+void frmMain::showDecision(Meeting *meeting, Problem *problem)
+{
+    const int meetingIndex = int(meetings->indexOf(meeting));
+    QTreeWidgetItem *entry = lvProblems->topLevelItem(meetingIndex);
+    if (meetingIndex == -1 || !entry)
+        return;
+    lvProblems->expandItem(entry);
+    QTreeWidgetItem *problemEntry = entry->child(int(meeting->problems->indexOf(problem)));
+    if (!problemEntry)
+        return;
+    lvProblems->setCurrentItem(problemEntry);
+    lvProblems->scrollToItem(problemEntry);
+    raise();
+    activateWindow();
+}

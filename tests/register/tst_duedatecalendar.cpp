@@ -1,0 +1,263 @@
+#include <QStringDecoder>
+#include <QTest>
+#include <QTimeZone>
+
+#include <memory>
+
+#include <libical/ical.h>
+
+#include "register/duedatecalendar.h"
+#include "support/records.h"
+
+using Dues = QMap<QString, QDateTime>; // due dates by short description
+
+// Every export is made at this moment, never at the clock's.
+static const QDateTime exportTime(QDate(2003, 3, 1), QTime(9, 15, 30), QTimeZone::utc());
+
+// An export as libical's parser reads it back, with its to-dos in order; none when it fails.
+struct ReadBack
+{
+    explicit ReadBack(const QByteArray &text)
+        : calendar(icalparser_parse_string(text.constData()), icalcomponent_free)
+    {
+        if (!calendar)
+            return;
+        for (auto *todo = icalcomponent_get_first_component(calendar.get(), ICAL_VTODO_COMPONENT);
+             todo; todo = icalcomponent_get_next_component(calendar.get(), ICAL_VTODO_COMPONENT))
+            todos << todo;
+    }
+
+    std::unique_ptr<icalcomponent, void (*)(icalcomponent *)> calendar;
+    QList<icalcomponent *> todos;
+};
+
+static ReadBack exported(const QList<Meeting *> &meetings)
+{
+    return ReadBack(DueDateCalendar::text(meetings, exportTime));
+}
+
+// The first property of the kind, read through its getter; null without one.
+static QString textOf(icalcomponent *todo, icalproperty_kind kind,
+                      const char *(*get)(const icalproperty *))
+{
+    const icalproperty *property = icalcomponent_get_first_property(todo, kind);
+    return property ? QString::fromUtf8(get(property)) : QString();
+}
+
+// "address / name" per attendee, "-" for no name.
+static QStringList attendees(icalcomponent *todo)
+{
+    QStringList found;
+    for (auto *p = icalcomponent_get_first_property(todo, ICAL_ATTENDEE_PROPERTY); p;
+         p = icalcomponent_get_next_property(todo, ICAL_ATTENDEE_PROPERTY)) {
+        const icalparameter *name = icalproperty_get_first_parameter(p, ICAL_CN_PARAMETER);
+        found << QString::fromUtf8(icalproperty_get_attendee(p)) + " / "
+                + (name ? QString::fromUtf8(icalparameter_get_cn(name)) : QString("-"));
+    }
+    return found;
+}
+
+// One meeting whose one problem has `text` in every field and one responsible, `text` Doe.
+static Meeting *meetingWith(const QString &text, const QString &address)
+{
+    Meeting *meeting = makeMeeting("Budget", {"A"});
+    Problem *problem = meeting->problems->first();
+    problem->shortDescription = problem->fullDescription = problem->decision->text = text;
+    *problem->responsibles = {recordOf(Person {text, "Doe", "", address, ""})};
+    return meeting;
+}
+
+// A meeting whose two problems are the same.
+static MeetingValue twins()
+{
+    MeetingValue meeting = valueOf(*makeMeeting("Budget", {"A", "A"}));
+    meeting.problems[1] = meeting.problems[0];
+    return meeting;
+}
+
+class tst_DueDateCalendar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fieldsReadBackUnchanged_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("address");
+        const auto row = [](const char *name, const QString &text, const QString &address) {
+            QTest::newRow(name) << text << address;
+        };
+        const QString longText = QString("Ж€😀x").repeated(125); // 1250 octets
+        row("commas, semicolons", "a, b; c,,;;d", "a,b;c@example.org");
+        row("backslashes", "C:\\temp\\n is no break \\\\", "b\\s@example.org");
+        row("line breaks", "one\ntwo\n\nfour\n", "lines@example.org");
+        row("colons, quotes", "Re: \"quoted\" 'single' a:b", "\"q:u\"@example.org");
+        row("non-ASCII", "Выполнить até 中文 😀", "müller@exämple.org");
+        row("long line", longText, longText + "@example.org");
+    }
+
+    // Also: every line holds at most 75 octets before its CRLF, and no fold splits a character.
+    void fieldsReadBackUnchanged()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, address);
+        const QByteArray all = DueDateCalendar::text({meetingWith(text, address)}, exportTime);
+        QVERIFY2(all.endsWith("\r\n"), "the last line does not end with CRLF");
+        for (const QByteArray &line : all.chopped(1).split('\n')) {
+            QVERIFY2(line.endsWith('\r'), "a line ends with a bare LF: " + line);
+            QVERIFY2(line.size() - 1 <= 75, "a line is longer than 75 octets: " + line);
+            QStringDecoder utf8(QStringDecoder::Utf8);
+            utf8.decode(line);
+            QVERIFY2(!utf8.hasError(), "a fold splits a character: " + line);
+        }
+        const ReadBack back(all);
+        QCOMPARE(back.todos.size(), 1);
+        QCOMPARE(icalcomponent_count_errors(back.calendar.get()), 0);
+        icalcomponent *todo = back.todos.first();
+        QCOMPARE(textOf(todo, ICAL_SUMMARY_PROPERTY, icalproperty_get_summary), text);
+        QCOMPARE(textOf(todo, ICAL_DESCRIPTION_PROPERTY, icalproperty_get_description),
+                 text + "\n\n" + text);
+        QCOMPARE(attendees(todo), QStringList {"mailto:" + address + " / " + text + " Doe"});
+    }
+
+    // Of meetings with problems {A, B} and {C}, due as the builders make them unless `dues` says.
+    void onlyProblemsWithDueDatesInOrder_data()
+    {
+        QTest::addColumn<Dues>("dues");
+        QTest::addColumn<QStringList>("expected");
+        const QDateTime none;
+        QTest::newRow("all due") << Dues {} << QStringList {"A", "B", "C"};
+        QTest::newRow("one without") << Dues {{"B", none}} << QStringList {"A", "C"};
+        QTest::newRow("none due") << Dues {{"A", none}, {"B", none}, {"C", none}} << QStringList {};
+        QTest::newRow("after year 3000")
+            << Dues {{"A", QDateTime(QDate(3001, 1, 1), QTime(0, 0))}} << QStringList {"B", "C"};
+        QTest::newRow("before year 1")
+            << Dues {{"C", QDateTime(QDate(-1, 12, 31), QTime(0, 0))}} << QStringList {"A", "B"};
+    }
+
+    void onlyProblemsWithDueDatesInOrder()
+    {
+        QFETCH(Dues, dues);
+        QFETCH(QStringList, expected);
+        const QList<Meeting *> meetings {makeMeeting("S", {"A", "B"}), makeMeeting("T", {"C"})};
+        for (const Meeting *meeting : meetings) {
+            for (Problem *problem : *meeting->problems)
+                problem->decision->due
+                    = dues.value(problem->shortDescription, problem->decision->due);
+        }
+        QStringList summaries;
+        for (icalcomponent *todo : exported(meetings).todos)
+            summaries << textOf(todo, ICAL_SUMMARY_PROPERTY, icalproperty_get_summary);
+        QCOMPARE(summaries, expected);
+    }
+
+    void dueAndStampInUtc_data()
+    {
+        QTest::addColumn<QDateTime>("due");
+        const QTimeZone utc = QTimeZone::utc();
+        QTest::newRow("local") << QDateTime(QDate(2003, 3, 14), QTime(12, 0, 7));
+        QTest::newRow("5 h ahead") << QDateTime(QDate(2003, 3, 14), QTime(2, 30), QTimeZone(18000));
+        QTest::newRow("before 1970") << QDateTime(QDate(1969, 7, 20), QTime(20, 17, 40), utc);
+        QTest::newRow("last of 3000") << QDateTime(QDate(3000, 12, 31), QTime(23, 59, 59), utc);
+    }
+
+    void dueAndStampInUtc()
+    {
+        QFETCH(QDateTime, due);
+        Meeting *meeting = makeMeeting("Budget", {"A"});
+        const Problem &problem = *meeting->problems->first();
+        problem.decision->due = due;
+        const ReadBack back = exported({meeting});
+        QCOMPARE(back.todos.size(), 1);
+        icalcomponent *todo = back.todos.first();
+        const icaltimezone *utc = icaltimezone_get_utc_timezone();
+        const icaltimetype dueTime
+            = icalproperty_get_due(icalcomponent_get_first_property(todo, ICAL_DUE_PROPERTY));
+        const icaltimetype stamp = icalproperty_get_dtstamp(
+            icalcomponent_get_first_property(todo, ICAL_DTSTAMP_PROPERTY));
+        QVERIFY2(icaltime_is_utc(dueTime), "DUE is not in UTC");
+        QCOMPARE(icaltime_as_timet_with_zone(dueTime, utc), due.toSecsSinceEpoch());
+        QVERIFY2(icaltime_is_utc(stamp), "DTSTAMP is not in UTC");
+        QCOMPARE(icaltime_as_timet_with_zone(stamp, utc), exportTime.toSecsSinceEpoch());
+        QCOMPARE(textOf(todo, ICAL_UID_PROPERTY, icalproperty_get_uid),
+                 DueDateCalendar::uid(*meeting, problem));
+    }
+
+    // The export names each of two identical problems as uid() does.
+    void exportedUidsAreThoseOfTheProblems()
+    {
+        Meeting *meeting = recordOf(twins());
+        QStringList uids;
+        for (icalcomponent *todo : exported({meeting}).todos)
+            uids << textOf(todo, ICAL_UID_PROPERTY, icalproperty_get_uid);
+        QCOMPARE(uids,
+                 QStringList({DueDateCalendar::uid(*meeting, *meeting->problems->at(0)),
+                              DueDateCalendar::uid(*meeting, *meeting->problems->at(1))}));
+    }
+
+    void attendeesAreResponsiblesWithAddress_data()
+    {
+        QTest::addColumn<QList<Person>>("responsibles");
+        QTest::addColumn<QStringList>("expected");
+        const Person ann {"Ann", "Lee", "", "ann@example.org", ""};
+        const Person bob {"Bob", "Ray", "", " ", ""};
+        const Person cy {"", "Cy", "", " cy@example.org ", ""};
+        const Person dee {"", "", "", "dee@example.org", ""};
+        const Person eve {"Eve", "", "", "eve@example.org\r\nBEGIN:VEVENT", ""};
+        const QString annAttendee = "mailto:ann@example.org / Ann Lee";
+        QTest::newRow("name, address") << QList {ann} << QStringList {annAttendee};
+        QTest::newRow("blank address") << QList {bob} << QStringList {};
+        QTest::newRow("one name, spaces")
+            << QList {cy} << QStringList {"mailto:cy@example.org / Cy"};
+        QTest::newRow("line break in address") << QList {eve} << QStringList {};
+        QTest::newRow("several, in order")
+            << QList {dee, bob, ann} << QStringList {"mailto:dee@example.org / -", annAttendee};
+    }
+
+    void attendeesAreResponsiblesWithAddress()
+    {
+        QFETCH(QList<Person>, responsibles);
+        QFETCH(QStringList, expected);
+        MeetingValue meeting = valueOf(*makeMeeting("Budget", {"A"}));
+        meeting.problems[0].responsibles = responsibles;
+        const ReadBack back = exported({recordOf(meeting)});
+        QCOMPARE(back.todos.size(), 1);
+        QCOMPARE(attendees(back.todos.first()), expected);
+    }
+
+    // Each row's problem against problem 0 of twins().
+    void uidFollowsWhatIdentifiesTheProblem_data()
+    {
+        QTest::addColumn<MeetingValue>("meeting");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("same");
+        MeetingValue edited = twins();
+        edited.problems[0].decision = "Postponed";
+        edited.problems[0].due = edited.problems[0].due.addDays(7);
+        edited.problems[0].notes = "Asked again";
+        edited.problems[0].responsibles = {personValue("Zoe", "Ng")};
+        MeetingValue staff = twins();
+        staff.subject = "Staff";
+        MeetingValue nextDay = twins();
+        nextDay.date = nextDay.date.addDays(1);
+        QTest::newRow("read again") << twins() << 0 << true;
+        QTest::newRow("decision, due, notes, people edited") << edited << 0 << true;
+        QTest::newRow("identical problem in one meeting") << twins() << 1 << false;
+        QTest::newRow("meeting on another subject") << staff << 0 << false;
+        QTest::newRow("meeting on another day") << nextDay << 0 << false;
+    }
+
+    void uidFollowsWhatIdentifiesTheProblem()
+    {
+        QFETCH(MeetingValue, meeting);
+        QFETCH(int, index);
+        QFETCH(bool, same);
+        const Meeting *original = recordOf(twins());
+        const Meeting *other = recordOf(meeting);
+        const QString uid = DueDateCalendar::uid(*original, *original->problems->first());
+        QCOMPARE(uid == DueDateCalendar::uid(*other, *other->problems->at(index)), same);
+    }
+};
+
+QTEST_MAIN(tst_DueDateCalendar)
+#include "tst_duedatecalendar.moc"

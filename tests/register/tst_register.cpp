@@ -1,0 +1,360 @@
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTextEdit>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include "mainwindow/duedateedit.h"
+#include "register/decisionfilter.h"
+#include "register/decisionregister.h"
+#include "register/frmdecisions.h"
+#include "support/dialogscript.h"
+#include "support/documents.h"
+#include "support/records.h"
+#include "support/windowtest.h"
+#include "support/wizardanswers.h"
+
+using namespace Answers;
+
+// Long past, so that a problem the wizard adds, due when it was made, comes after every other.
+static const QDateTime now(QDate(2003, 3, 10), QTime(12, 0));
+static constexpr int noDate = std::numeric_limits<int>::min();
+
+// A problem of a register: its meeting (0, 1 or 2), its short description, its due date in
+// seconds from `now` (or noDate) and its decision.
+struct Entry
+{
+    int meeting;
+    QString shortDescription;
+    int dueFromNow;
+    QString decision = QStringLiteral("Decided");
+};
+Q_DECLARE_METATYPE(QList<Entry>)
+
+// Three meetings holding the entries, in entry order; responsible "R<i> Doe" for problem i.
+static QList<Meeting *> meetingsOf(const QList<Entry> &entries)
+{
+    QList<Meeting *> meetings {makeMeeting("Budget", {}), makeMeeting("Hiring", {}),
+                               makeMeeting("Office", {})};
+    for (const Entry &entry : entries) {
+        Problem *problem = makeProblem(entry.shortDescription, int(entry.meeting));
+        problem->decision->text = entry.decision;
+        problem->decision->due
+            = entry.dueFromNow == noDate ? QDateTime() : now.addSecs(entry.dueFromNow);
+        meetings.at(entry.meeting)->problems->append(problem);
+    }
+    return meetings;
+}
+
+class tst_Register : public WindowTest
+{
+    Q_OBJECT
+
+    // The texts of one column, top to bottom, as the register shows them.
+    static QStringList column(const frmDecisions &decisions, int column)
+    {
+        QStringList texts;
+        for (int row = 0; row < decisions.filter->rowCount(); ++row)
+            texts << decisions.filter->index(row, column).data().toString();
+        return texts;
+    }
+    static QStringList problems(const frmDecisions &decisions)
+    {
+        return column(decisions, DecisionRegister::ProblemColumn);
+    }
+    // The main window's register, open, its overdue marks measured against `now`.
+    frmDecisions *openRegister()
+    {
+        window->decisionsOpen();
+        auto *decisions = window->findChild<frmDecisions *>();
+        decisions->clock = [] {
+            return now;
+        };
+        decisions->showMeetings(*state().meetings());
+        return decisions;
+    }
+    void doubleClick(frmDecisions *decisions, int row)
+    {
+        QTreeView *view = decisions->lvDecisions;
+        const QRect cell = view->visualRect(decisions->filter->index(row, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+private slots:
+    void order_data()
+    {
+        QTest::addColumn<QList<Entry>>("entries");
+        QTest::addColumn<QStringList>("order");
+        QTest::addColumn<QStringList>("overdue");
+
+        const QString mark = QStringLiteral("overdue");
+        QTest::newRow("soonest first across meetings")
+            << QList<Entry> {{0, "Late", 7200}, {1, "Soon", 60}, {2, "Past", -60}}
+            << QStringList {"Past", "Soon", "Late"} << QStringList {mark, "", ""};
+        QTest::newRow("no due date last")
+            << QList<Entry> {{0, "Undated", noDate}, {1, "Dated", 3600 * 24 * 365}}
+            << QStringList {"Dated", "Undated"} << QStringList {"", ""};
+        QTest::newRow("equal dates keep meeting and problem order")
+            << QList<Entry> {{2, "C", 60}, {0, "A", 60}, {0, "B", 60}}
+            << QStringList {"A", "B", "C"} << QStringList {"", "", ""};
+        QTest::newRow("due this very second is not overdue")
+            << QList<Entry> {{0, "Now", 0}, {0, "Second ago", -1}}
+            << QStringList {"Second ago", "Now"} << QStringList {mark, ""};
+        QTest::newRow("years overdue") << QList<Entry> {{1, "Ancient", -3600 * 24 * 3650}}
+                                       << QStringList {"Ancient"} << QStringList {mark};
+    }
+
+    // Soonest due first, undated last; overdue means due before the moment handed in.
+    void order()
+    {
+        QFETCH(QList<Entry>, entries);
+        QFETCH(QStringList, order);
+        QFETCH(QStringList, overdue);
+        frmDecisions decisions;
+        decisions.clock = [] {
+            return now;
+        };
+        decisions.showMeetings(meetingsOf(entries));
+
+        QCOMPARE(problems(decisions), order);
+        QCOMPARE(column(decisions, DecisionRegister::OverdueColumn), overdue);
+    }
+
+    // An overdue row differs by more than its hue: bold text on a band of its own.
+    void overdueReadsInGreyScale()
+    {
+        frmDecisions decisions;
+        decisions.clock = [] {
+            return now;
+        };
+        decisions.showMeetings(meetingsOf({{0, "Past", -60}, {0, "Future", 60}}));
+        const QModelIndex past = decisions.filter->index(0, DecisionRegister::DecisionColumn);
+        const QModelIndex future = decisions.filter->index(1, DecisionRegister::DecisionColumn);
+        QVERIFY2(past.data(Qt::FontRole).value<QFont>().bold(), "overdue text is not bold");
+        QVERIFY(!future.data(Qt::FontRole).value<QFont>().bold());
+        const QColor band = past.data(Qt::BackgroundRole).value<QBrush>().color();
+        const QColor text = past.data(Qt::ForegroundRole).value<QBrush>().color();
+        QVERIFY2(qGray(band.rgb()) - qGray(text.rgb()) > 128, "too little contrast in grey");
+    }
+
+    // A due date that passes while the window is open is marked at the next measure.
+    void marksFollowTheClock()
+    {
+        QDateTime moment = now;
+        frmDecisions decisions;
+        decisions.clock = [&moment] {
+            return moment;
+        };
+        decisions.showMeetings(meetingsOf({{0, "Soon", 60}}));
+        QCOMPARE(column(decisions, DecisionRegister::OverdueColumn), QStringList {""});
+
+        moment = now.addSecs(61);
+        decisions.measureOverdue();
+
+        QCOMPARE(column(decisions, DecisionRegister::OverdueColumn), QStringList {"overdue"});
+        QCOMPARE(decisions.lblCount->text(), "Shown: 1 of 1 problems; overdue: 1");
+    }
+
+    void decisionColumn_data()
+    {
+        QTest::addColumn<QString>("decision");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("empty") << ""
+                               << "no decision yet";
+        QTest::newRow("blank lines only") << " \n\t\n"
+                                          << "no decision yet";
+        QTest::newRow("first line of several") << "Buy it\nfrom Bob\nsoon"
+                                               << "Buy it";
+        QTest::newRow("leading blank line") << "\n  \nBuy it"
+                                            << "Buy it";
+    }
+
+    void decisionColumn()
+    {
+        QFETCH(QString, decision);
+        QFETCH(QString, shown);
+        frmDecisions decisions;
+        decisions.showMeetings(meetingsOf({{0, "P", 60, decision}}));
+        QCOMPARE(column(decisions, DecisionRegister::DecisionColumn), QStringList {shown});
+    }
+
+    void filter_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("blank shows all") << "  " << QStringList {"Past", "Soon", "Open"};
+        QTest::newRow("a responsible's name") << "r1 doe" << QStringList {"Soon"};
+        QTest::newRow("a meeting's subject") << "BUDGET" << QStringList {"Past"};
+        QTest::newRow("the overdue mark") << "overdue" << QStringList {"Past"};
+        QTest::newRow("no decision yet") << "no decision" << QStringList {"Open"};
+        QTest::newRow("the due date as shown") << "2003-03-10 12:01" << QStringList {"Soon"};
+        QTest::newRow("nothing matches") << "zebra" << QStringList {};
+    }
+
+    // The filter narrows the list to rows showing the text anywhere, in any case.
+    void filter()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, shown);
+        frmDecisions decisions;
+        decisions.clock = [] {
+            return now;
+        };
+        decisions.showMeetings(
+            meetingsOf({{0, "Past", -60}, {1, "Soon", 60}, {2, "Open", noDate, ""}}));
+
+        QTest::keyClicks(decisions.txtFilter, text);
+
+        QCOMPARE(problems(decisions), shown);
+    }
+
+    // The Decisions menu stands between File and Help; Ctrl+D opens the register beside the
+    // main window, which keeps taking input.
+    void openedFromTheMenu()
+    {
+        QStringList menus;
+        for (const QAction *action : window->menuBar()->actions())
+            menus << action->text();
+        QCOMPARE(menus, QStringList({"&File", "&Decisions", "&Help"}));
+
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::Key_D));
+
+        auto *decisions = window->findChild<frmDecisions *>();
+        QVERIFY(decisions);
+        QTRY_VERIFY(decisions->isVisible());
+        QVERIFY2(!decisions->isModal(), "the register blocks the main window");
+    }
+
+    void followsTheRecords_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QStringList>("problems");
+        QTest::addColumn<QStringList>("decisions");
+        const QStringList decided {"Decision on A #0", "Decision on B #1", "Decision on C #0"};
+        QTest::newRow("decision typed")
+            << "type" << QStringList {"A", "B", "C"}
+            << QStringList {"Decision on A #0!", decided[1], decided[2]};
+        QTest::newRow("due date moved a year on")
+            << "step" << QStringList {"B", "C", "A"}
+            << QStringList {decided[1], decided[2], decided[0]};
+        QTest::newRow("meeting deleted")
+            << "delete" << QStringList {"C"} << QStringList {decided[2]};
+        QTest::newRow("problem added") << "add" << QStringList {"A", "B", "C", "New"}
+                                       << QStringList {decided + QStringList {"no decision yet"}};
+    }
+
+    // Edits in the main window, deleted meetings and added problems show at once.
+    void followsTheRecords()
+    {
+        QFETCH(QString, change);
+        QFETCH(QStringList, problems);
+        QFETCH(QStringList, decisions);
+        state().load({makeMeeting("First", {"A", "B"}), makeMeeting("Second", {"C"})});
+        const QList<Meeting *> &meetings = *state().meetings();
+        for (const auto &[meeting, problem, hours] : {std::tuple {0, 0, 1}, {0, 1, 2}, {1, 0, 3}})
+            meetings.at(meeting)->problems->at(problem)->decision->due = now.addSecs(3600 * hours);
+        frmDecisions *list = openRegister();
+        QCOMPARE(this->problems(*list), QStringList({"A", "B", "C"}));
+
+        state().select(0, 1); // A, shown after B until the meeting is opened
+        if (change == "type") {
+            window->txtDecision->moveCursor(QTextCursor::End);
+            QTest::keyClicks(window->txtDecision, "!");
+        } else if (change == "step") {
+            window->dtDue->setFocus();
+            window->dtDue->setCurrentSection(QDateTimeEdit::YearSection);
+            QTest::keyClick(window->dtDue, Qt::Key_Up);
+        } else if (change == "delete") {
+            DialogScript script({click("&Yes")});
+            state().delMeeting();
+        } else {
+            DialogScript script(runWizard({"", "", {}, {{"New", ""}}}));
+            state().addProblem();
+        }
+
+        QCOMPARE(this->problems(*list), problems);
+        QCOMPARE(column(*list, DecisionRegister::DecisionColumn), decisions);
+    }
+
+    void doubleClickShowsTheProblem_data()
+    {
+        QTest::addColumn<bool>("opened"); // the meeting's entry opened before
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("full");
+        QTest::newRow("first of a meeting not opened") << false << 0 << "Same #0";
+        QTest::newRow("second of equal titles") << false << 1 << "Same #1";
+        QTest::newRow("last, meeting opened") << true << 2 << "Other #2";
+    }
+
+    // The main window selects the problem's entry, opening its meeting, and shows the problem.
+    void doubleClickShowsTheProblem()
+    {
+        QFETCH(bool, opened);
+        QFETCH(int, row);
+        QFETCH(QString, full);
+        state().load({makeMeeting("Before", {"X"}), makeMeeting("M", {"Same", "Same", "Other"})});
+        if (opened)
+            state().select(1, 0);
+        frmDecisions *decisions = openRegister();
+        QVERIFY(QTest::qWaitForWindowExposed(decisions));
+
+        doubleClick(decisions, row + 1); // below the other meeting's problem
+
+        const QTreeWidgetItem *entry = window->lvProblems->currentItem();
+        QVERIFY(entry && entry->parent());
+        QCOMPARE(entry->parent()->text(0), "M");
+        QCOMPARE(window->txtFull->toPlainText(), full);
+        QVERIFY2(window->lvProblems->isExpanded(window->lvProblems->indexFromItem(entry->parent())),
+                 "the meeting's entry stays closed");
+    }
+
+    void exportDueDates_data()
+    {
+        QTest::addColumn<QString>("target"); // empty: no dialog is offered
+        QTest::addColumn<bool>("dated");
+        QTest::addColumn<QString>("shown"); // the box after the dialog, if any
+        QTest::newRow("written") << "due.ics" << true << "";
+        QTest::newRow("no due date at all") << "" << false
+                                            << "Export due dates | No problem of the loaded "
+                                               "meetings has a due date.";
+        QTest::newRow("below a regular file")
+            << "taken/due.ics" << true << "Critical Error | Cannot save file %1";
+    }
+
+    // Through the save dialog into one whole file; a failure names the file and leaves nothing.
+    void exportDueDates()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, dated);
+        QFETCH(QString, shown);
+        QVERIFY(writeFile(path("taken"), "a file where a folder would be"));
+        Meeting *meeting = makeMeeting("M", {"A", "B"});
+        for (Problem *problem : std::as_const(*meeting->problems)) {
+            if (!dated)
+                problem->decision->due = QDateTime();
+        }
+        state().load({meeting});
+
+        DialogScript script(target.isEmpty()
+                                ? Script {press(Qt::Key_Return)}
+                                : Script {chooseFile(path(target)), press(Qt::Key_Return)});
+        window->decisionsExport();
+
+        QStringList seen = target.isEmpty() ? QStringList() : QStringList {script.seen.value(0)};
+        if (!shown.isEmpty())
+            seen << shown.arg(path(target));
+        QCOMPARE(script.seen, seen);
+        const QByteArray calendar = readFile(path(target));
+        QCOMPARE(calendar.count("BEGIN:VTODO"), shown.isEmpty() ? 2 : 0);
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files),
+                 QStringList(shown.isEmpty() ? QStringList {"due.ics", "taken"}
+                                             : QStringList {"taken"}));
+    }
+};
+
+QTEST_MAIN(tst_Register)
+#include "tst_register.moc"
