@@ -195,6 +195,9 @@ private:
     AddOrReplace askAddOrReplace();
     void startNewMeetingsList();
     bool writeMeeting(int index, const QString &fileName);
+    // Writes the file whole or not at all; a failure is shown with its reason.
+    bool writeWholeFile(const QString &fileName, const QByteArray &contents);
+    void showSaveFailure(const QString &fileName, const QString &reason);
 
     // Notification.
     bool saveForNotification(Meeting *meeting);

@@ -121,18 +121,29 @@ void frmMain::openFile(const QString &fileName)
     fillGUI();
 }
 
+void frmMain::showSaveFailure(const QString &fileName, const QString &reason)
+{
+    QMessageBox box(QMessageBox::Critical, tr("Critical Error"),
+                    tr("Cannot save file %1").arg(QDir::toNativeSeparators(fileName)),
+                    QMessageBox::Ok, this);
+    box.setInformativeText(reason);
+    box.exec();
+}
+
+bool frmMain::writeWholeFile(const QString &fileName, const QByteArray &contents)
+{
+    QString reason;
+    if (AtomicFile::write(fileName, contents, reason))
+        return true;
+    showSaveFailure(fileName, reason);
+    return false;
+}
+
 bool frmMain::writeMeeting(int index, const QString &fileName)
 {
     const QString tree = buildXmlString(index);
-    QString reason;
-    if (!AtomicFile::write(fileName, MeetingFile::fileContents(tree), reason)) {
-        QMessageBox box(QMessageBox::Critical, tr("Critical Error"),
-                        tr("Cannot save file %1").arg(QDir::toNativeSeparators(fileName)),
-                        QMessageBox::Ok, this);
-        box.setInformativeText(reason);
-        box.exec();
+    if (!writeWholeFile(fileName, MeetingFile::fileContents(tree)))
         return false;
-    }
     txtFull->setPlainText(tree);
     Meeting *meeting = meetings->at(index);
     meeting->modified = false;

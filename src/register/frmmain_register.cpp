@@ -5,7 +5,6 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 
-#include "document/atomicfile.h"
 #include "register/duedatecalendar.h"
 #include "register/frmdecisions.h"
 
@@ -37,8 +36,7 @@ static int problemsWithDueDate(const QList<Meeting *> &meetings)
 
 void frmMain::decisionsExport()
 {
-    const int count = problemsWithDueDate(*meetings);
-    if (count == 0) {
+    if (problemsWithDueDate(*meetings) == 0) {
         QMessageBox::information(this, tr("Export due dates"),
                                  tr("No problem of the loaded meetings has a due date."));
         return;
@@ -47,17 +45,15 @@ void frmMain::decisionsExport()
     if (fileName.isEmpty())
         return;
     const QByteArray calendar = DueDateCalendar::text(*meetings, QDateTime::currentDateTime());
-    QString reason = tr("The calendar could not be made.");
-    if (calendar.isEmpty() || !AtomicFile::write(fileName, calendar, reason)) {
-        QMessageBox box(QMessageBox::Critical, tr("Critical Error"),
-                        tr("Cannot save file %1").arg(QDir::toNativeSeparators(fileName)),
-                        QMessageBox::Ok, this);
-        box.setInformativeText(reason);
-        box.exec();
+    if (calendar.isEmpty())
+        return showSaveFailure(fileName, tr("The calendar could not be made."));
+    if (!writeWholeFile(fileName, calendar))
         return;
-    }
+    // Counted in the file: a due date the calendar cannot hold is left out.
+    const qsizetype written = calendar.count("\r\nBEGIN:VTODO\r\n");
     statusBar()->showMessage(
-        tr("%1 due dates exported to %2").arg(count).arg(QDir::toNativeSeparators(fileName)), 5000);
+        tr("%1 due dates exported to %2").arg(written).arg(QDir::toNativeSeparators(fileName)),
+        5000);
 }
 
 // Opens the meeting's entry, which brings its problems into the order of the entries, and
