@@ -8,7 +8,6 @@
 #include "app/trace.h"
 #include "mainwindow/duedateedit.h"
 #include "model/personrow.h"
-#include "model/recordstore.h"
 #include "wizard/frmpeople.h"
 
 Meeting *frmMain::editedMeeting() const
@@ -90,9 +89,8 @@ void frmMain::btAddResp_clicked()
     else
         trace(QLatin1String("Problem N: ") + QString::number(currentProblem));
 
-    frmPeople dialog(this);
-    dialog.setWindowTitle(tr("Adding new person"));
-    if (!dialog.execWithName())
+    Participant *person = frmPeople::askNew(this, tr("Adding new person"));
+    if (!person)
         return;
     Meeting *meeting = editedMeeting();
     QList<Participant *> *persons = personList(meeting);
@@ -100,8 +98,6 @@ void frmMain::btAddResp_clicked()
         trace(QStringLiteral("Error 100"));
         return;
     }
-    auto *person = RecordStore::make<Participant>();
-    dialog.takePerson(person);
     lvResp->setSortingEnabled(false);
     lvResp->addTopLevelItem(new QTreeWidgetItem(PersonRow::columns(*person)));
     persons->append(person);
@@ -122,12 +118,8 @@ void frmMain::btEditResp_clicked()
         trace(QStringLiteral("p=0"));
         return;
     }
-    frmPeople dialog(this);
-    dialog.showPerson(*person);
-    dialog.setWindowTitle(QStringLiteral("Edit person"));
-    if (!dialog.execWithName())
+    if (!frmPeople::askEdit(this, person))
         return;
-    dialog.takePerson(person);
     PersonList::showRow(row, *person);
     recordEdited({meeting, editedProblem(meeting)});
 }

@@ -277,12 +277,9 @@ void frmFirst::lbPart_selectionChanged()
 
 void frmFirst::btAdd_clicked()
 {
-    frmPeople dialog(this);
-    dialog.setWindowTitle(tr("New person"));
-    if (!dialog.execWithName())
+    Participant *person = frmPeople::askNew(this, tr("New person"));
+    if (!person)
         return;
-    auto *person = RecordStore::make<Participant>();
-    dialog.takePerson(person);
     new QTreeWidgetItem(lbPart, PersonRow::columns(*person));
     participants->append(person);
 }
@@ -334,13 +331,8 @@ void frmFirst::btEdit_clicked()
         return;
     Participant *person = participants->at(index);
 
-    frmPeople dialog(this);
-    dialog.showPerson(*person);
-    dialog.setWindowTitle(tr("Edit person"));
-    if (!dialog.execWithName())
-        return;
-    dialog.takePerson(person);
-    PersonList::showRow(row, *person);
+    if (frmPeople::askEdit(this, person))
+        PersonList::showRow(row, *person);
 }
 
 // No question asked. With no current row left, the list selects no neighbour in place of the

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/formwidgets.h"
+#include "model/recordstore.h"
 
 frmPeople::frmPeople(QWidget *parent, const char *name, bool modal, Qt::WindowFlags fl)
     : QDialog(parent, fl)
@@ -126,4 +127,26 @@ void frmPeople::takePerson(Participant *person) const
 bool frmPeople::execWithName()
 {
     return exec() == QDialog::Accepted && !(txtSN->text().isEmpty() && txtFN->text().isEmpty());
+}
+
+Participant *frmPeople::askNew(QWidget *parent, const QString &title)
+{
+    frmPeople dialog(parent);
+    dialog.setWindowTitle(title);
+    if (!dialog.execWithName())
+        return nullptr;
+    auto *person = RecordStore::make<Participant>();
+    dialog.takePerson(person);
+    return person;
+}
+
+bool frmPeople::askEdit(QWidget *parent, Participant *person)
+{
+    frmPeople dialog(parent);
+    dialog.showPerson(*person);
+    dialog.setWindowTitle(tr("Edit person"));
+    if (!dialog.execWithName())
+        return false;
+    dialog.takePerson(person);
+    return true;
 }
