@@ -74,9 +74,12 @@ frmDecisions::frmDecisions(QWidget *parent)
         showCount();
     });
     connect(lvDecisions, &QTreeView::activated, this, &frmDecisions::activate);
-    // Due dates pass while the window stays open.
+    // Due dates pass while the window stays open; a closed one is measured when shown again.
     auto *minutes = new QTimer(this);
-    connect(minutes, &QTimer::timeout, this, &frmDecisions::measureOverdue);
+    connect(minutes, &QTimer::timeout, this, [this] {
+        if (isVisible())
+            measureOverdue();
+    });
     minutes->start(60'000);
     showCount();
 }

@@ -8,14 +8,21 @@
 #include "register/duedatecalendar.h"
 #include "register/frmdecisions.h"
 
-// One register window, made on first use; it follows the records from then on and is shown again,
-// with fresh overdue marks, each time it is asked for.
+// One register window, made on first use. While it is open it follows the records; once closed it
+// is left alone, and made anew from the records, with fresh overdue marks, when asked for again.
 void frmMain::decisionsOpen()
 {
     if (!decisionsWindow) {
         decisionsWindow = new frmDecisions(this);
-        connect(this, &frmMain::meetingsChanged, decisionsWindow, &frmDecisions::showMeetings);
-        connect(this, &frmMain::problemEdited, decisionsWindow, &frmDecisions::problemEdited);
+        connect(this, &frmMain::meetingsChanged, decisionsWindow,
+                [this](const QList<Meeting *> &list) {
+                    if (decisionsWindow->isVisible())
+                        decisionsWindow->showMeetings(list);
+                });
+        connect(this, &frmMain::problemEdited, decisionsWindow, [this](const Problem *problem) {
+            if (decisionsWindow->isVisible())
+                decisionsWindow->problemEdited(problem);
+        });
         connect(decisionsWindow, &frmDecisions::problemActivated, this, &frmMain::showDecision);
     }
     decisionsWindow->showMeetings(*meetings);
