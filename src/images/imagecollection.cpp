@@ -15,7 +15,6 @@ using ImageCache = QHash<QString, std::shared_ptr<const QImage>>;
 
 ImageCache *mootrakimage_dict = nullptr;
 DesignerMimeSourceFactory_mootrak *factory = nullptr;
-int tableSearches = 0;
 
 const QImage &emptyImage()
 {
@@ -25,7 +24,6 @@ const QImage &emptyImage()
 
 const EmbedImage *findEntry(const QString &name)
 {
-    ++tableSearches;
     for (const EmbedImage *entry = embed_image_vec; entry->data; ++entry) {
         if (QString::fromUtf8(entry->name) == name)
             return entry;
@@ -93,11 +91,6 @@ void qCleanupImages_mootrak()
     MimeSourceFactory::removeFactory(factory);
     delete factory;
     factory = nullptr;
-}
-
-int imageTableSearches()
-{
-    return tableSearches;
 }
 
 namespace {

@@ -13,7 +13,4 @@ const QImage &uic_findImage_mootrak(const QString &name);
 void qInitImages_mootrak();
 void qCleanupImages_mootrak();
 
-// How many times the table has been walked, so that tests can see the cache at work.
-int imageTableSearches();
-
 #endif // IMAGECOLLECTION_H

@@ -34,33 +34,6 @@ private slots:
         qInitImages_mootrak();
     }
 
-    void cachedAfterTheFirstSearch()
-    {
-        const int searchesBefore = imageTableSearches();
-        const QImage &first = uic_findImage_mootrak(QStringLiteral("print"));
-        const QImage &second = uic_findImage_mootrak(QStringLiteral("print"));
-        QCOMPARE(&second, &first);
-        QCOMPARE(imageTableSearches() - searchesBefore, 1);
-        QVERIFY(!first.isNull());
-    }
-
-    void namesMatchExactly_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("other case") << "Print";
-        QTest::newRow("trailing space") << "print ";
-        QTest::newRow("without extension") << "kdmconfig";
-        QTest::newRow("extension in capitals") << "whatsnext.PNG";
-        QTest::newRow("empty") << "";
-    }
-
-    void namesMatchExactly()
-    {
-        QFETCH(QString, name);
-        QVERIFY(uic_findImage_mootrak(name).isNull());
-        QVERIFY(uic_load_pixmap_frmMain(name).isNull());
-    }
-
     // A miss takes the factory out while it asks; one never added must not be left added.
     void unregisteredFactoryStaysUnregistered()
     {

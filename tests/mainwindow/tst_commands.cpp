@@ -129,45 +129,6 @@ private slots:
         QCOMPARE(isMarked(meeting), finish);
         QCOMPARE(window->lvProblems->topLevelItem(0)->childCount(), problems.size());
     }
-
-    // New on an empty list asks nothing; the meeting holds what was entered and is not saved
-    // anywhere yet. Filled in the panel, saved and opened again, nothing changes.
-    void newMeetingSurvivesSaveAndOpen()
-    {
-        {
-            DialogScript script(runWizard({"Plan — Ω",
-                                           "Room <4> & \"5\"",
-                                           {{"Ann", "Smith", "Chair", "ann@example.org", "+1 555"}},
-                                           {{"Budget", "Too low\nby far"}, {"Hire", ""}}}));
-            window->fileNew();
-            QCOMPARE(script.seen,
-                     QStringList(
-                         {wizardSeen, "frmPeople | New person", descriptionSeen, descriptionSeen}));
-        }
-        QCOMPARE(state().treeEntries(), QStringList {"Plan — Ω"});
-        const Meeting *meeting = state().meetings()->value(0);
-        QVERIFY(meeting);
-        QCOMPARE(meeting->place, "Room <4> & \"5\"");
-        QCOMPARE(meeting->problems->value(0)->fullDescription, "Too low\nby far");
-        QVERIFY2(isMarked(meeting), "a new meeting is not saved");
-        QCOMPARE(meeting->fileName, "");
-
-        state().select(0);
-        QTest::keyClicks(window->txtDecision, "Meet again");
-        state().select(0, 1);
-        QTest::keyClicks(window->txtDecision, "Ask the board");
-        QTest::keyClicks(window->txtNotes, "by Friday");
-        const MeetingValue made = valueOf(*meeting);
-        {
-            DialogScript script({chooseFile(path("plan.xml"))});
-            state().saveMeeting();
-        }
-        state().forgetMeetings();
-        state().openFile(path("plan.xml"));
-
-        QCOMPARE(state().meetings()->size(), 1);
-        QCOMPARE(valueOf(*state().meetings()->at(0)), made);
-    }
 };
 
 QTEST_MAIN(tst_Commands)

@@ -20,6 +20,10 @@ using namespace Answers;
 // Long past, so that a problem the wizard adds, due when it was made, comes after every other.
 static const QDateTime now(QDate(2003, 3, 10), QTime(12, 0));
 static constexpr int noDate = std::numeric_limits<int>::min();
+static QDateTime fixedNow()
+{
+    return now;
+}
 
 // A problem of a register: its meeting (0, 1 or 2), its short description, its due date in
 // seconds from `now` (or noDate) and its decision.
@@ -68,9 +72,7 @@ class tst_Register : public WindowTest
     {
         window->decisionsOpen();
         auto *decisions = window->findChild<frmDecisions *>();
-        decisions->clock = [] {
-            return now;
-        };
+        decisions->clock = fixedNow;
         decisions->showMeetings(*state().meetings());
         return decisions;
     }
@@ -113,9 +115,7 @@ private slots:
         QFETCH(QStringList, order);
         QFETCH(QStringList, overdue);
         frmDecisions decisions;
-        decisions.clock = [] {
-            return now;
-        };
+        decisions.clock = fixedNow;
         decisions.showMeetings(meetingsOf(entries));
 
         QCOMPARE(problems(decisions), order);
@@ -126,9 +126,7 @@ private slots:
     void overdueReadsInGreyScale()
     {
         frmDecisions decisions;
-        decisions.clock = [] {
-            return now;
-        };
+        decisions.clock = fixedNow;
         decisions.showMeetings(meetingsOf({{0, "Past", -60}, {0, "Future", 60}}));
         const QModelIndex past = decisions.filter->index(0, DecisionRegister::DecisionColumn);
         const QModelIndex future = decisions.filter->index(1, DecisionRegister::DecisionColumn);
@@ -199,9 +197,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, shown);
         frmDecisions decisions;
-        decisions.clock = [] {
-            return now;
-        };
+        decisions.clock = fixedNow;
         decisions.showMeetings(
             meetingsOf({{0, "Past", -60}, {1, "Soon", 60}, {2, "Open", noDate, ""}}));
 
