@@ -228,25 +228,31 @@ private slots:
     void followsTheRecords_data()
     {
         QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("closed"); // the register, while the change is made
         QTest::addColumn<QStringList>("problems");
         QTest::addColumn<QStringList>("decisions");
         const QStringList decided {"Decision on A #0", "Decision on B #1", "Decision on C #0"};
-        QTest::newRow("decision typed")
-            << "type" << QStringList {"A", "B", "C"}
-            << QStringList {"Decision on A #0!", decided[1], decided[2]};
+        const QStringList typed {"Decision on A #0!", decided[1], decided[2]};
+        QTest::newRow("decision typed") << "type" << false << QStringList {"A", "B", "C"} << typed;
         QTest::newRow("due date moved a year on")
-            << "step" << QStringList {"B", "C", "A"}
+            << "step" << false << QStringList {"B", "C", "A"}
             << QStringList {decided[1], decided[2], decided[0]};
         QTest::newRow("meeting deleted")
-            << "delete" << QStringList {"C"} << QStringList {decided[2]};
-        QTest::newRow("problem added") << "add" << QStringList {"A", "B", "C", "New"}
+            << "delete" << false << QStringList {"C"} << QStringList {decided[2]};
+        QTest::newRow("problem added") << "add" << false << QStringList {"A", "B", "C", "New"}
                                        << QStringList {decided + QStringList {"no decision yet"}};
+        QTest::newRow("decision typed while closed")
+            << "type" << true << QStringList {"A", "B", "C"} << typed;
+        QTest::newRow("meeting deleted while closed")
+            << "delete" << true << QStringList {"C"} << QStringList {decided[2]};
     }
 
-    // Edits in the main window, deleted meetings and added problems show at once.
+    // Edits in the main window, deleted meetings and added problems show at once; a register
+    // closed meanwhile shows them when opened again.
     void followsTheRecords()
     {
         QFETCH(QString, change);
+        QFETCH(bool, closed);
         QFETCH(QStringList, problems);
         QFETCH(QStringList, decisions);
         state().load({makeMeeting("First", {"A", "B"}), makeMeeting("Second", {"C"})});
@@ -255,6 +261,8 @@ private slots:
             meetings.at(meeting)->problems->at(problem)->decision->due = now.addSecs(3600 * hours);
         frmDecisions *list = openRegister();
         QCOMPARE(this->problems(*list), QStringList({"A", "B", "C"}));
+        if (closed)
+            list->close();
 
         state().select(0, 1); // A, shown after B until the meeting is opened
         if (change == "type") {
@@ -271,6 +279,8 @@ private slots:
             DialogScript script(runWizard({"", "", {}, {{"New", ""}}}));
             state().addProblem();
         }
+        if (closed)
+            window->decisionsOpen();
 
         QCOMPARE(this->problems(*list), problems);
         QCOMPARE(column(*list, DecisionRegister::DecisionColumn), decisions);
