@@ -20,6 +20,7 @@
 
 #include "app/formwidgets.h"
 #include "app/personlist.h"
+#include "register/frmdecisions.h"
 #include "images/pixmaploaders.h"
 #include "mainwindow/duedateedit.h"
 
@@ -265,10 +266,22 @@ void frmMain::init()
 void frmMain::destroy()
 {
     stopNotifications();
-    delete meetings;
+    delete decisionsWindow; // it shows the records that go next
+    decisionsWindow = nullptr;
+    deleteMeetings(meetings);
     meetings = nullptr;
     delete tempFiles;
     tempFiles = nullptr;
+}
+
+// The window owns its meetings: each goes, with everything it holds, when it leaves for good.
+void frmMain::deleteMeetings(QList<Meeting *> *list)
+{
+    if (!list)
+        return;
+    for (Meeting *meeting : std::as_const(*list))
+        delete meeting;
+    delete list;
 }
 
 void frmMain::fileExit()

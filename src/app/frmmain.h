@@ -194,6 +194,7 @@ private:
     enum class AddOrReplace { Add, Replace, Cancel }; // in the order of the question's buttons
     AddOrReplace askAddOrReplace();
     void startNewMeetingsList();
+    static void deleteMeetings(QList<Meeting *> *list);
     bool writeMeeting(int index, const QString &fileName);
     // Writes the file whole or not at all; a failure is shown with its reason.
     bool writeWholeFile(const QString &fileName, const QByteArray &contents);
@@ -218,7 +219,8 @@ private:
     void createMenus();
     void connectSignals();
 
-    QList<Meeting *> *meetings = nullptr; // refers to its meetings, never owns them
+    QList<Meeting *> *meetings = nullptr; // owns its meetings: Delete and Replace free them
+    RecordStore slotRecords; // what the reading slots make outside a meeting
     int currentMeeting = -1;
     int currentProblem = -1;
     bool trackDecision = false;

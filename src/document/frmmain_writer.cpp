@@ -1,27 +1,16 @@
 #include "app/frmmain.h"
 
 #include "document/meetingfile.h"
+#include "document/meetingwriter.h"
 #include "document/textfields.h"
 
 using namespace MeetingFile;
 
+// The text comes straight from the records; the element slots below build the same tree as DOM
+// nodes for whoever wants one.
 QString frmMain::buildXmlString(int index)
 {
-    const Meeting *meeting = meetings->at(index);
-    QDomDocument document;
-    QDomElement root = document.createElement(Tag::meeting);
-    document.appendChild(root);
-    addAttr(&root, Attribute::about, meeting->subject);
-
-    QDomElement header = document.createElement(Tag::header);
-    root.appendChild(header);
-    addAttr(&header, Attribute::date, textDate(meeting->date));
-    for (const auto &field : headerFields)
-        addNode(&header, field.tag, meeting->*field.member);
-
-    addNodeParticipant(&root, Tag::participants, Tag::participant, meeting->participants);
-    addNodeProblem(&root, Tag::problems, Tag::problem, meeting->problems);
-    return treeText(document);
+    return meetingText(*meetings->at(index));
 }
 
 // The text node is made also for an empty text, so the element is written with empty content.

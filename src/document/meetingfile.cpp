@@ -9,7 +9,7 @@
 
 namespace MeetingFile {
 
-static bool isXmlChar(char32_t c)
+bool isXmlCharacter(char32_t c)
 {
     if (c < 0x20)
         return c == 0x09 || c == 0x0A || c == 0x0D;
@@ -21,6 +21,11 @@ static bool isXmlChar(char32_t c)
 QString textDate(const QDateTime &dateTime)
 {
     return dateTime.isValid() ? dateTime.toString(Qt::TextDate) : QString();
+}
+
+QDateTime dateFromText(const QString &text)
+{
+    return text.isEmpty() ? QDateTime() : QDateTime::fromString(text, Qt::TextDate);
 }
 
 // One pass; the text is copied only from the first character that has to go.
@@ -36,7 +41,7 @@ QString xmlSafe(const QString &text)
         if (QChar::isHighSurrogate(c) && i + 1 < size
             && QChar::isLowSurrogate(chars[i + 1].unicode())) {
             length = 2;
-        } else if (!isXmlChar(c)) {
+        } else if (!isXmlCharacter(c)) {
             if (!dropped) {
                 cleaned.reserve(size);
                 cleaned.append(chars, i);
@@ -71,7 +76,7 @@ static QByteArray latin1WithReferences(const QString &text)
         if (QChar::isHighSurrogate(c) && i + 1 < size
             && QChar::isLowSurrogate(chars[i + 1].unicode())) {
             codePoint = QChar::surrogateToUcs4(c, chars[++i].unicode());
-        } else if (!isXmlChar(c)) {
+        } else if (!isXmlCharacter(c)) {
             continue;
         }
         const QByteArray reference = "&#" + QByteArray::number(uint(codePoint)) + ';';
@@ -82,95 +87,6 @@ static QByteArray latin1WithReferences(const QString &text)
         written += reference.size();
     }
     out.resize(written);
-    return out;
-}
-
-// Escapes as QDom does: '<' and '&' everywhere, '>' after "]]", a carriage return as a
-// reference (a parser would turn it into a line feed); in attribute values also the double
-// quote, and line feed and tab, which attribute normalisation would turn into blanks.
-static void appendEscaped(QString &out, const QString &text, bool attribute)
-{
-    const QChar *chars = text.constData();
-    const qsizetype size = text.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        QLatin1String replacement;
-        switch (chars[i].unicode()) {
-        case '<':
-            replacement = QLatin1String("&lt;");
-            break;
-        case '&':
-            replacement = QLatin1String("&amp;");
-            break;
-        case '>':
-            if (i >= 2 && chars[i - 1] == u']' && chars[i - 2] == u']')
-                replacement = QLatin1String("&gt;");
-            break;
-        case '\r':
-            replacement = QLatin1String("&#xd;");
-            break;
-        case '"':
-            if (attribute)
-                replacement = QLatin1String("&quot;");
-            break;
-        case '\n':
-            if (attribute)
-                replacement = QLatin1String("&#xa;");
-            break;
-        case '\t':
-            if (attribute)
-                replacement = QLatin1String("&#x9;");
-            break;
-        default:
-            break;
-        }
-        if (replacement.isNull())
-            continue;
-        out.append(QStringView(chars + start, i - start)).append(replacement);
-        start = i + 1;
-    }
-    out.append(QStringView(chars + start, size - start));
-}
-
-static void appendIndent(QString &out, int depth)
-{
-    static const QString spaces(maxDepth, u' ');
-    out.append(QStringView(spaces).left(depth));
-}
-
-static void appendElement(QString &out, const QDomElement &element, int depth)
-{
-    appendIndent(out, depth);
-    out.append(u'<').append(element.tagName());
-    const QDomNamedNodeMap attributes = element.attributes();
-    for (int i = 0; i < attributes.count(); ++i) {
-        const QDomAttr attribute = attributes.item(i).toAttr();
-        out.append(u' ').append(attribute.name()).append(QLatin1String("=\""));
-        appendEscaped(out, attribute.value(), true);
-        out.append(u'"');
-    }
-    const QDomNode first = element.firstChild();
-    if (first.isNull()) {
-        out.append(QLatin1String("/>\n"));
-        return;
-    }
-    if (first.isText()) {
-        out.append(u'>');
-        appendEscaped(out, first.nodeValue(), false);
-    } else {
-        out.append(QLatin1String(">\n"));
-        for (QDomNode child = first; !child.isNull(); child = child.nextSibling())
-            appendElement(out, child.toElement(), depth + 1);
-        appendIndent(out, depth);
-    }
-    out.append(QLatin1String("</")).append(element.tagName()).append(QLatin1String(">\n"));
-}
-
-QString treeText(const QDomDocument &document)
-{
-    QString out;
-    out.reserve(4096);
-    appendElement(out, document.documentElement(), 0);
     return out;
 }
 

@@ -49,15 +49,17 @@ constexpr qint64 maxFileSize = 64 * 1024 * 1024;
 // A date as documents and reports write it ("Thu Mar 6 14:30:00 2003"). Null or invalid dates
 // occur only where a document left them out; they are written empty, which reads back as null.
 QString textDate(const QDateTime &dateTime);
+// The date a document's text gives: null for an empty text, invalid for one of another shape.
+QDateTime dateFromText(const QString &text);
+
+// Whether XML 1.0 can carry the character at all: not the C0 controls other than tab, line feed
+// and carriage return, not U+FFFE or U+FFFF, not a surrogate standing alone.
+bool isXmlCharacter(char32_t c);
 
 // The text without the characters XML 1.0 cannot carry at all (C0 controls other than tab, line
 // feed and carriage return, U+FFFE, U+FFFF, unpaired surrogates). Such a character, pasted into a
 // field, would make the saved document unreadable for good.
 QString xmlSafe(const QString &text);
-
-// The tree as QDomDocument::toString(1) writes it, for the trees the writer builds (elements
-// that hold either one text or elements), at a fraction of the cost.
-QString treeText(const QDomDocument &document);
 
 // The complete file: the declaration and stylesheet lines, the serialised tree and a final line
 // feed, in ISO-8859-1; characters beyond Latin-1 become numeric character references.

@@ -7,7 +7,6 @@
 #include <QTreeWidget>
 
 #include "app/trace.h"
-#include "model/recordstore.h"
 #include "wizard/frmfirst.h"
 
 // The list changes only once the wizard is finished: a cancelled New leaves every meeting loaded.
@@ -37,8 +36,8 @@ void frmMain::fileNew()
     fillGUI();
 }
 
-// The wizard lives for one run. The meeting takes over its two lists; the wizard frees neither
-// them nor their records when it goes.
+// The wizard lives for one run. The meeting takes over its two lists with the store that holds
+// them and their records; a cancelled run frees what it made.
 Meeting *frmMain::meetingFromWizard()
 {
     frmFirst wizard;
@@ -46,12 +45,11 @@ Meeting *frmMain::meetingFromWizard()
         trace(QStringLiteral("Rejected"));
         return nullptr;
     }
-    auto *meeting = RecordStore::make<Meeting>();
+    auto *meeting = new Meeting(wizard.getParticipants(), wizard.getProblems());
+    meeting->records.adopt(wizard.records());
     meeting->subject = wizard.getTema();
     meeting->place = wizard.getPlace();
     meeting->date = wizard.dteDate->dateTime();
-    meeting->participants = wizard.getParticipants();
-    meeting->problems = wizard.getProblems();
     return meeting;
 }
 
@@ -81,10 +79,11 @@ void frmMain::delMeeting()
     clearEditor();
     lvProblems->setCurrentItem(nullptr);
     delete lvProblems->topLevelItem(index);
-    meetings->removeAt(index);
+    Meeting *meeting = meetings->takeAt(index);
     currentMeeting = -1;
     currentProblem = -1;
     emit meetingsChanged(*meetings);
+    delete meeting; // nothing shows it any more
 }
 
 // New problems are an edit of the meeting: until it is saved again, its file lacks them.
@@ -100,6 +99,7 @@ void frmMain::addProblem()
         return;
     }
     meeting->problems->append(*wizard.getProblems());
+    meeting->records.adopt(wizard.records());
     meeting->markModified();
     clearGUI();
     fillGUI();

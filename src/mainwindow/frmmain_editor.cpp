@@ -89,10 +89,11 @@ void frmMain::btAddResp_clicked()
     else
         trace(QLatin1String("Problem N: ") + QString::number(currentProblem));
 
-    Participant *person = frmPeople::askNew(this, tr("Adding new person"));
+    Meeting *meeting = editedMeeting();
+    Participant *person = frmPeople::askNew(this, tr("Adding new person"),
+                                            meeting ? meeting->records : slotRecords);
     if (!person)
         return;
-    Meeting *meeting = editedMeeting();
     QList<Participant *> *persons = personList(meeting);
     if (!persons) {
         trace(QStringLiteral("Error 100"));

@@ -49,13 +49,15 @@ frmMain::AddOrReplace frmMain::askAddOrReplace()
     return box.clickedButton() == replace ? AddOrReplace::Replace : AddOrReplace::Cancel;
 }
 
-// The old list goes; its meetings stay alive in the record store.
+// The old list goes with its meetings, once whoever shows records has heard of the empty list.
 void frmMain::startNewMeetingsList()
 {
-    delete meetings;
+    QList<Meeting *> *replaced = meetings;
     meetings = new QList<Meeting *>;
     currentMeeting = -1;
     currentProblem = -1;
+    emit meetingsChanged(*meetings);
+    deleteMeetings(replaced);
 }
 
 static void showOpenError(const QString &text, const QString &fileName, const QString &reason)

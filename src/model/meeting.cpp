@@ -1,7 +1,5 @@
 #include "model/meeting.h"
 
-#include "model/recordstore.h"
-
 // Whole seconds: a meeting file keeps no more, so a saved and reopened date stays equal.
 QDateTime wholeSecondsNow()
 {
@@ -17,13 +15,14 @@ Decision::Decision(const QString &text, const QDateTime &due)
     , due(due)
 { }
 
-Problem::Problem()
-    : responsibles(RecordStore::make<QList<Participant *>>())
-    , decision(RecordStore::make<Decision>())
+Problem::Problem(RecordStore &records)
+    : responsibles(records.make<QList<Participant *>>())
+    , decision(records.make<Decision>())
 { }
 
-Problem::Problem(const QString &shortDescription, const QString &fullDescription)
-    : Problem()
+Problem::Problem(RecordStore &records, const QString &shortDescription,
+                 const QString &fullDescription)
+    : Problem(records)
 {
     this->shortDescription = shortDescription;
     this->fullDescription = fullDescription;
@@ -39,7 +38,14 @@ Problem::Problem(const QString &shortDescription, const QString &fullDescription
 
 // The lists start empty rather than absent, so no reader of a meeting meets a null list.
 Meeting::Meeting()
-    : participants(RecordStore::make<QList<Participant *>>())
-    , problems(RecordStore::make<QList<Problem *>>())
+    : Meeting(nullptr, nullptr)
+{
+    participants = records.make<QList<Participant *>>();
+    problems = records.make<QList<Problem *>>();
+}
+
+Meeting::Meeting(QList<Participant *> *participants, QList<Problem *> *problems)
+    : participants(participants)
+    , problems(problems)
     , fileName(QLatin1String(""))
 { }

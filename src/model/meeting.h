@@ -5,8 +5,10 @@
 #include <QList>
 #include <QString>
 
-// The meeting records. They are plain data linked by pointers; lists never own their records,
-// and no record is destroyed while the program runs (see RecordStore).
+#include "model/recordstore.h"
+
+// The meeting records. They are plain data linked by pointers, and lists never own their
+// records: a meeting's store does. Everything a meeting holds is freed with the meeting.
 
 // The current moment to the second, as a meeting file can store it.
 QDateTime wholeSecondsNow();
@@ -37,8 +39,10 @@ public:
 class Problem
 {
 public:
-    Problem();
-    Problem(const QString &shortDescription, const QString &fullDescription);
+    // A new problem with an empty responsibles list and a decision due now, made in `records`.
+    explicit Problem(RecordStore &records);
+    Problem(RecordStore &records, const QString &shortDescription,
+            const QString &fullDescription);
     // A problem whose decision and responsibles were made elsewhere, as by the reader.
     Problem(const QString &shortDescription, const QString &fullDescription, Decision *decision,
             QList<Participant *> *responsibles);
@@ -54,8 +58,14 @@ public:
 class Meeting
 {
 public:
+    // A meeting with two new empty lists.
     Meeting();
-    virtual ~Meeting() = default; // the two lists stay alive
+    // A meeting holding lists made elsewhere; whoever made them hands their store over to
+    // `records` (the wizard does) or makes them there (the reader does).
+    Meeting(QList<Participant *> *participants, QList<Problem *> *problems);
+    Meeting(const Meeting &) = delete;
+    Meeting &operator=(const Meeting &) = delete;
+    virtual ~Meeting() = default; // frees, through `records`, everything the meeting holds
 
     // Any edit: the meeting differs from its file, which a notification would otherwise send.
     void markModified()
@@ -74,6 +84,9 @@ public:
     QString fileName;
     bool modified = true;
     bool saved = false;
+
+    // Every list and record of this meeting, the problems' decisions and responsibles too.
+    RecordStore records;
 };
 
 #endif // MEETING_H

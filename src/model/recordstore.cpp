@@ -1,14 +1,19 @@
 #include "model/recordstore.h"
 
-RecordStore &RecordStore::instance()
+#include <iterator>
+
+void RecordStore::adopt(RecordStore &other)
 {
-    static RecordStore store;
-    return store;
+    if (&other == this)
+        return;
+    kept.insert(kept.end(), std::make_move_iterator(other.kept.begin()),
+                std::make_move_iterator(other.kept.end()));
+    other.kept.clear();
 }
 
 void RecordStore::release()
 {
-    // Newest first, so a record goes before the lists that were made before it.
+    // Newest first, the reverse of making: a list goes after the records made for it.
     for (auto it = kept.rbegin(); it != kept.rend(); ++it)
         it->release(it->object);
     kept.clear();

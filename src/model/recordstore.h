@@ -1,30 +1,37 @@
 #ifndef RECORDSTORE_H
 #define RECORDSTORE_H
 
+#include <cstddef>
 #include <utility>
 #include <vector>
 
-// Keeps every record and record list for the life of the program. Records are linked by raw
-// pointers and outlive every list that unlinks them, so nothing frees them while the program
-// runs; the store gives their memory back once, when the program ends.
+// Owns records and record lists and frees them all together when it goes. Each meeting keeps
+// one store with everything it holds, and a wizard run keeps one until a meeting adopts it, so
+// records may point at each other freely: a record unlinked from a list (a removed person, a
+// replaced list) stays valid until its whole meeting is gone. One store belongs to one thread
+// at a time; separate stores share nothing.
 class RecordStore
 {
 public:
-    template<typename T, typename... Args> static T *make(Args &&...args)
+    RecordStore() = default;
+    ~RecordStore() { release(); }
+    RecordStore(const RecordStore &) = delete;
+    RecordStore &operator=(const RecordStore &) = delete;
+
+    template<typename T, typename... Args> T *make(Args &&...args)
     {
         T *object = new T(std::forward<Args>(args)...);
-        instance().kept.push_back({object, [](void *kept) {
-                                       delete static_cast<T *>(kept);
-                                   }});
+        kept.push_back({object, [](void *kept) {
+                            delete static_cast<T *>(kept);
+                        }});
         return object;
     }
 
-    // How many objects the store keeps; it only grows while the program runs.
-    static std::size_t size() { return instance().kept.size(); }
+    // Takes over everything `other` keeps; `other` is left empty.
+    void adopt(RecordStore &other);
 
-    // Frees every record now, newest first. Only for a program that reads one document after
-    // another in a loop and keeps nothing: no pointer to any record may be used afterwards.
-    static void releaseAll() { instance().release(); }
+    // How many objects the store keeps.
+    std::size_t size() const { return kept.size(); }
 
 private:
     struct Kept
@@ -33,12 +40,6 @@ private:
         void (*release)(void *);
     };
 
-    RecordStore() = default;
-    ~RecordStore() { release(); }
-    RecordStore(const RecordStore &) = delete;
-    RecordStore &operator=(const RecordStore &) = delete;
-
-    static RecordStore &instance();
     void release();
 
     std::vector<Kept> kept;

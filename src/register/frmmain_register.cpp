@@ -16,8 +16,10 @@ void frmMain::decisionsOpen()
         decisionsWindow = new frmDecisions(this);
         connect(this, &frmMain::meetingsChanged, decisionsWindow,
                 [this](const QList<Meeting *> &list) {
-                    if (decisionsWindow->isVisible())
-                        decisionsWindow->showMeetings(list);
+                    // Closed, it keeps no rows: the meetings they point at may go next.
+                    decisionsWindow->showMeetings(decisionsWindow->isVisible()
+                                                      ? list
+                                                      : QList<Meeting *>());
                 });
         connect(this, &frmMain::problemEdited, decisionsWindow, [this](const Problem *problem) {
             if (decisionsWindow->isVisible())

@@ -16,7 +16,6 @@
 #include "app/trace.h"
 #include "images/pixmaploaders.h"
 #include "model/personrow.h"
-#include "model/recordstore.h"
 #include "wizard/frmpeople.h"
 #include "wizard/wizardpage.h"
 
@@ -174,9 +173,9 @@ void frmFirst::init()
     btDeleteProblem->setEnabled(false);
     setOption(QWizard::HaveHelpButton, false);
 
-    // The lists and their records outlive the wizard: the record store keeps them.
-    participants = RecordStore::make<QList<Participant *>>();
-    problems = RecordStore::make<QList<Problem *>>();
+    // The lists and their records go with the wizard unless a meeting adopts its store.
+    participants = store.make<QList<Participant *>>();
+    problems = store.make<QList<Problem *>>();
 
     // Back is never offered on the first page; Next waits for a subject, Finish for a problem.
     page1->setCompleteRule([this] { return !txtTema->text().isEmpty(); });
@@ -277,7 +276,7 @@ void frmFirst::lbPart_selectionChanged()
 
 void frmFirst::btAdd_clicked()
 {
-    Participant *person = frmPeople::askNew(this, tr("New person"));
+    Participant *person = frmPeople::askNew(this, tr("New person"), store);
     if (!person)
         return;
     new QTreeWidgetItem(lbPart, PersonRow::columns(*person));

@@ -21,8 +21,9 @@ class QVBoxLayout;
 class WizardPage;
 
 // The two-page wizard that defines a new meeting: its header and participants on the first
-// page, its problems on the second. The records it makes are its results; whoever runs it takes
-// the lists from getParticipants() and getProblems() over, and the wizard never frees them.
+// page, its problems on the second. The records it makes are its results: whoever takes the
+// lists from getParticipants() and getProblems() adopts records() too; what is not adopted goes
+// with the wizard.
 class frmFirst : public QWizard
 {
     Q_OBJECT
@@ -64,6 +65,8 @@ public:
     QHBoxLayout *Layout10;
     QVBoxLayout *Layout8_2;
     QVBoxLayout *Layout9_2;
+
+    RecordStore &records() { return store; }
 
 public slots:
     virtual void btAdd_clicked(); // wizard/frmfirst.cpp
@@ -116,6 +119,7 @@ private:
 
     QString tema; // the last subject typed that was not empty
     QString place;
+    RecordStore store; // every list and record this run made
     QList<Participant *> *participants = nullptr; // in the order added
     QList<Problem *> *problems = nullptr; // in the order added
     QList<QMenu *> *menus = nullptr; // owns the two pop-up menus

@@ -6,7 +6,6 @@
 #include <QTreeWidget>
 
 #include "app/trace.h"
-#include "model/recordstore.h"
 #include "wizard/frmdescription.h"
 #include "wizard/wizardpage.h"
 
@@ -48,7 +47,7 @@ void frmFirst::btAddProblem_clicked()
         const QString shortText = dialog.txtShort->text();
         const QString fullText = dialog.txtFull->toPlainText();
         if (!shortText.isEmpty() || !fullText.isEmpty()) {
-            problems->append(RecordStore::make<Problem>(shortText, fullText));
+            problems->append(store.make<Problem>(store, shortText, fullText));
             new QTreeWidgetItem(lvProblems, {shortText});
         }
     }

@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "app/formwidgets.h"
-#include "model/recordstore.h"
 
 frmPeople::frmPeople(QWidget *parent, const char *name, bool modal, Qt::WindowFlags fl)
     : QDialog(parent, fl)
@@ -129,13 +128,13 @@ bool frmPeople::execWithName()
     return exec() == QDialog::Accepted && !(txtSN->text().isEmpty() && txtFN->text().isEmpty());
 }
 
-Participant *frmPeople::askNew(QWidget *parent, const QString &title)
+Participant *frmPeople::askNew(QWidget *parent, const QString &title, RecordStore &records)
 {
     frmPeople dialog(parent);
     dialog.setWindowTitle(title);
     if (!dialog.execWithName())
         return nullptr;
-    auto *person = RecordStore::make<Participant>();
+    auto *person = records.make<Participant>();
     dialog.takePerson(person);
     return person;
 }

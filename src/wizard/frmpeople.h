@@ -28,7 +28,7 @@ public:
     // Runs the dialog. An accepted dialog without a first or a second name counts as cancelled.
     bool execWithName();
     // A new person asked for under that title; null when the dialog counts as cancelled.
-    static Participant *askNew(QWidget *parent, const QString &title);
+    static Participant *askNew(QWidget *parent, const QString &title, RecordStore &records);
     // Lets the user change the person; false, and the person untouched, when cancelled.
     static bool askEdit(QWidget *parent, Participant *person);
 

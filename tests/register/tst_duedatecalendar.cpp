@@ -63,7 +63,7 @@ static Meeting *meetingWith(const QString &text, const QString &address)
     Meeting *meeting = makeMeeting("Budget", {"A"});
     Problem *problem = meeting->problems->first();
     problem->shortDescription = problem->fullDescription = problem->decision->text = text;
-    *problem->responsibles = {recordOf(Person {text, "Doe", "", address, ""})};
+    *problem->responsibles = {recordOf(Person {text, "Doe", "", address, ""}, meeting->records)};
     return meeting;
 }
 

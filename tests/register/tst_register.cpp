@@ -42,11 +42,12 @@ static QList<Meeting *> meetingsOf(const QList<Entry> &entries)
     QList<Meeting *> meetings {makeMeeting("Budget", {}), makeMeeting("Hiring", {}),
                                makeMeeting("Office", {})};
     for (const Entry &entry : entries) {
-        Problem *problem = makeProblem(entry.shortDescription, int(entry.meeting));
+        Meeting *meeting = meetings.at(entry.meeting);
+        Problem *problem = makeProblem(meeting->records, entry.shortDescription, int(entry.meeting));
         problem->decision->text = entry.decision;
         problem->decision->due
             = entry.dueFromNow == noDate ? QDateTime() : now.addSecs(entry.dueFromNow);
-        meetings.at(entry.meeting)->problems->append(problem);
+        meeting->problems->append(problem);
     }
     return meetings;
 }

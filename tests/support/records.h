@@ -7,8 +7,9 @@
 #include <QStringList>
 #include <QTest>
 
+#include <memory>
+
 #include "model/meeting.h"
-#include "model/recordstore.h"
 
 // Records as plain values, so that a test compares whole meetings with one QCOMPARE and a data
 // row spells out the meeting it expects. Files, flags and record identity are not part of them.
@@ -67,10 +68,11 @@ inline MeetingValue valueOf(const Meeting &meeting)
             problems};
 }
 
-// The records a value spells out; the meeting starts saved.
-inline Participant *recordOf(const Person &value)
+// The records a value spells out, made in the store of the meeting that will hold them; the
+// meeting starts saved, and belongs to the caller (or the window it is loaded into).
+inline Participant *recordOf(const Person &value, RecordStore &records)
 {
-    auto *person = RecordStore::make<Participant>();
+    auto *person = records.make<Participant>();
     person->firstName = value.first;
     person->secondName = value.second;
     person->occupation = value.occupation;
@@ -79,29 +81,30 @@ inline Participant *recordOf(const Person &value)
     return person;
 }
 
-inline Problem *recordOf(const ProblemValue &value)
+inline Problem *recordOf(const ProblemValue &value, RecordStore &records)
 {
-    auto *problem = RecordStore::make<Problem>(value.shortDescription, value.fullDescription);
+    auto *problem
+        = records.make<Problem>(records, value.shortDescription, value.fullDescription);
     problem->notes = value.notes;
     problem->decision->text = value.decision;
     problem->decision->due = value.due;
     for (const Person &person : value.responsibles)
-        problem->responsibles->append(recordOf(person));
+        problem->responsibles->append(recordOf(person, records));
     return problem;
 }
 
 inline Meeting *recordOf(const MeetingValue &value)
 {
-    auto *meeting = RecordStore::make<Meeting>();
+    auto *meeting = new Meeting;
     meeting->subject = value.subject;
     meeting->date = value.date;
     meeting->place = value.place;
     meeting->decisionText = value.decision;
     meeting->notes = value.notes;
     for (const Person &person : value.participants)
-        meeting->participants->append(recordOf(person));
+        meeting->participants->append(recordOf(person, meeting->records));
     for (const ProblemValue &problem : value.problems)
-        meeting->problems->append(recordOf(problem));
+        meeting->problems->append(recordOf(problem, meeting->records));
     meeting->modified = false;
     meeting->saved = true;
     return meeting;
@@ -150,9 +153,9 @@ inline ProblemValue problemValue(const QString &shortDescription, int i)
             {personValue(QLatin1String("R") + QString::number(i), QStringLiteral("Doe"))}};
 }
 
-inline Problem *makeProblem(const QString &shortDescription, int i)
+inline Problem *makeProblem(RecordStore &records, const QString &shortDescription, int i)
 {
-    return recordOf(problemValue(shortDescription, i));
+    return recordOf(problemValue(shortDescription, i), records);
 }
 
 inline Meeting *makeMeeting(const QString &subject, const QStringList &problems,
