@@ -20,9 +20,9 @@
 
 #include "app/formwidgets.h"
 #include "app/personlist.h"
-#include "register/frmdecisions.h"
 #include "images/pixmaploaders.h"
 #include "mainwindow/duedateedit.h"
+#include "register/frmdecisions.h"
 
 frmMain::frmMain(QWidget *parent, const char *name, Qt::WindowFlags fl)
     : QMainWindow(parent, fl)

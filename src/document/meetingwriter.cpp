@@ -22,7 +22,8 @@ void appendEscaped(QString &out, QStringView text, bool attribute)
         const char16_t c = chars[i].unicode();
         QLatin1String replacement;
         bool drop = false;
-        if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(chars[i + 1].unicode())) {
+        if (QChar::isHighSurrogate(c) && i + 1 < size
+            && QChar::isLowSurrogate(chars[i + 1].unicode())) {
             before = last = 0;
             ++i;
             continue;

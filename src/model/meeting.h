@@ -41,8 +41,7 @@ class Problem
 public:
     // A new problem with an empty responsibles list and a decision due now, made in `records`.
     explicit Problem(RecordStore &records);
-    Problem(RecordStore &records, const QString &shortDescription,
-            const QString &fullDescription);
+    Problem(RecordStore &records, const QString &shortDescription, const QString &fullDescription);
     // A problem whose decision and responsibles were made elsewhere, as by the reader.
     Problem(const QString &shortDescription, const QString &fullDescription, Decision *decision,
             QList<Participant *> *responsibles);

@@ -17,9 +17,8 @@ void frmMain::decisionsOpen()
         connect(this, &frmMain::meetingsChanged, decisionsWindow,
                 [this](const QList<Meeting *> &list) {
                     // Closed, it keeps no rows: the meetings they point at may go next.
-                    decisionsWindow->showMeetings(decisionsWindow->isVisible()
-                                                      ? list
-                                                      : QList<Meeting *>());
+                    decisionsWindow->showMeetings(
+                        decisionsWindow->isVisible() ? list : QList<Meeting *>());
                 });
         connect(this, &frmMain::problemEdited, decisionsWindow, [this](const Problem *problem) {
             if (decisionsWindow->isVisible())

@@ -123,14 +123,17 @@ class tst_Document : public QObject
         const QString text = QStringLiteral("Ж – é");
         using E = QStringConverter::Encoding;
         QTest::newRow("UTF-8") << meeting.toUtf8() << text << QByteArray();
-        QTest::newRow("UTF-8 with a mark") << "\xef\xbb\xbf" + meeting.toUtf8() << text << QByteArray();
-        QTest::newRow("UTF-8 declared") << (declared.arg("UTF-8") + meeting).toUtf8() << text << QByteArray();
+        QTest::newRow("UTF-8 with a mark")
+            << "\xef\xbb\xbf" + meeting.toUtf8() << text << QByteArray();
+        QTest::newRow("UTF-8 declared")
+            << (declared.arg("UTF-8") + meeting).toUtf8() << text << QByteArray();
         QTest::newRow("UTF-16LE with a mark")
             << utf16(declared.arg("UTF-16") + meeting, E::Utf16LE) << text << QByteArray();
         QTest::newRow("UTF-16BE with a mark")
             << utf16(declared.arg("UTF-16") + meeting, E::Utf16BE) << text << QByteArray();
         QTest::newRow("UTF-16LE without a mark")
-            << utf16(declared.arg("UTF-16") + meeting, E::Utf16LE).sliced(2) << text << QByteArray();
+            << utf16(declared.arg("UTF-16") + meeting, E::Utf16LE).sliced(2) << text
+            << QByteArray();
         QTest::newRow("UTF-32BE with a mark") << utf16(meeting, E::Utf32BE) << text << QByteArray();
         QTest::newRow("windows-1252 declared") << declared.arg("windows-1252").toLatin1()
                 + "<meeting about='Z\xfcrich'>\x80 \x96 \xe9</meeting>"
@@ -224,13 +227,13 @@ private slots:
                                            u"after\xD800")
                                    .toString();
         for (quint32 seed = 1; seed <= 60; ++seed)
-            QTest::addRow("generated, seed %u", seed) << written(*generated(seed, pasted))
-                                                      << valueOf(*generated(seed, "beforeafter"));
+            QTest::addRow("generated, seed %u", seed)
+                << written(*generated(seed, pasted)) << valueOf(*generated(seed, "beforeafter"));
         // A character left out must not join "]]" and ">" into the end of a CDATA section.
         Meeting cdataEnd;
         cdataEnd.notes = QStringView(u"]]\1>").toString();
-        QTest::newRow("left out between ]] and >") << written(cdataEnd) << MeetingValue {
-            "", {}, "", "", "]]>", {}, {}};
+        QTest::newRow("left out between ]] and >")
+            << written(cdataEnd) << MeetingValue {"", {}, "", "", "]]>", {}, {}};
     }
 
     // Reads as its row says, and writes back as a document that reads the same; a document in the

@@ -43,7 +43,8 @@ static QList<Meeting *> meetingsOf(const QList<Entry> &entries)
                                makeMeeting("Office", {})};
     for (const Entry &entry : entries) {
         Meeting *meeting = meetings.at(entry.meeting);
-        Problem *problem = makeProblem(meeting->records, entry.shortDescription, int(entry.meeting));
+        Problem *problem
+            = makeProblem(meeting->records, entry.shortDescription, int(entry.meeting));
         problem->decision->text = entry.decision;
         problem->decision->due
             = entry.dueFromNow == noDate ? QDateTime() : now.addSecs(entry.dueFromNow);

@@ -83,8 +83,7 @@ inline Participant *recordOf(const Person &value, RecordStore &records)
 
 inline Problem *recordOf(const ProblemValue &value, RecordStore &records)
 {
-    auto *problem
-        = records.make<Problem>(records, value.shortDescription, value.fullDescription);
+    auto *problem = records.make<Problem>(records, value.shortDescription, value.fullDescription);
     problem->notes = value.notes;
     problem->decision->text = value.decision;
     problem->decision->due = value.due;
