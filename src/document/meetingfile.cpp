@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QXmlStreamReader>
 
-#include <cstring>
+#include <algorithm>
 
 namespace MeetingFile {
 
@@ -56,46 +56,72 @@ QString xmlSafe(const QString &text)
     return dropped ? cleaned : text;
 }
 
+// The code point at `i`, moving `i` past a surrogate pair; 0 for a character XML cannot carry.
+static char32_t codePointAt(const QChar *chars, qsizetype size, qsizetype &i)
+{
+    const char16_t c = chars[i].unicode();
+    if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(chars[i + 1].unicode()))
+        return QChar::surrogateToUcs4(c, chars[++i].unicode());
+    return isXmlCharacter(c) ? c : 0;
+}
+
+static int decimalDigits(char32_t value)
+{
+    int digits = 1;
+    for (; value >= 10; value /= 10)
+        ++digits;
+    return digits;
+}
+
+// Writes "&#<decimal>;" at `at`, `digits` long in its decimal part; returns the end.
+static char *writeReference(char *at, char32_t codePoint, int digits)
+{
+    *at++ = '&';
+    *at++ = '#';
+    for (int i = digits - 1; i >= 0; --i, codePoint /= 10)
+        at[i] = char('0' + codePoint % 10);
+    at += digits;
+    *at++ = ';';
+    return at;
+}
+
 // Every character of the tree is one Latin-1 byte or a character reference, so the bytes agree
-// with the declaration whatever the text holds. Written into a buffer sized up front: this runs
-// over every character of every saved document.
-static QByteArray latin1WithReferences(const QString &text)
+// with the declaration whatever the text holds. This runs over every character of every saved
+// document: one pass measures, the second writes into a buffer of exactly that size.
+static qsizetype latin1Length(const QString &text)
 {
     const QChar *chars = text.constData();
     const qsizetype size = text.size();
-    QByteArray out(size, Qt::Uninitialized);
-    char *at = out.data();
-    qsizetype written = 0;
+    qsizetype length = 0;
     for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = chars[i].unicode();
-        if (c < 0x100) {
-            at[written++] = char(c);
-            continue;
-        }
-        char32_t codePoint = c;
-        if (QChar::isHighSurrogate(c) && i + 1 < size
-            && QChar::isLowSurrogate(chars[i + 1].unicode())) {
-            codePoint = QChar::surrogateToUcs4(c, chars[++i].unicode());
-        } else if (!isXmlCharacter(c)) {
-            continue;
-        }
-        const QByteArray reference = "&#" + QByteArray::number(uint(codePoint)) + ';';
-        // Room for this reference and one byte for each character still to come.
-        out.resize(written + reference.size() + (size - i - 1));
-        at = out.data();
-        std::memcpy(at + written, reference.constData(), reference.size());
-        written += reference.size();
+        if (chars[i].unicode() < 0x100)
+            ++length;
+        else if (const char32_t codePoint = codePointAt(chars, size, i))
+            length += 3 + decimalDigits(codePoint);
     }
-    out.resize(written);
-    return out;
+    return length;
+}
+
+static char *writeLatin1(char *at, const QString &text)
+{
+    const QChar *chars = text.constData();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (chars[i].unicode() < 0x100)
+            *at++ = char(chars[i].unicode());
+        else if (const char32_t codePoint = codePointAt(chars, size, i))
+            at = writeReference(at, codePoint, decimalDigits(codePoint));
+    }
+    return at;
 }
 
 QByteArray fileContents(const QString &tree)
 {
-    static const char header[] = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
-                                 "<?xml-stylesheet type=\"text/xsl\" href=\"mootrak.xsl\"?>\n";
-    QByteArray contents = header + latin1WithReferences(tree);
-    contents.append('\n');
+    static const QByteArray header = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+                                     "<?xml-stylesheet type=\"text/xsl\" href=\"mootrak.xsl\"?>\n";
+    QByteArray contents(header.size() + latin1Length(tree) + 1, Qt::Uninitialized);
+    char *at = std::copy(header.begin(), header.end(), contents.data());
+    *writeLatin1(at, tree) = '\n';
     return contents;
 }
 

@@ -1,3 +1,4 @@
+#include <QRegularExpression>
 #include <QTextEdit>
 #include <QTreeWidget>
 
@@ -16,6 +17,9 @@ static const QString descriptionSeen = QStringLiteral("frmDescription | Problem 
 class tst_Commands : public WindowTest
 {
     Q_OBJECT
+
+    // Subjects of the meetings freed; it outlives the window, which frees the rest at the end.
+    QStringList gone;
 
 private slots:
     void newWithMeetingsLoaded_data()
@@ -46,7 +50,8 @@ private slots:
         QFETCH(Script, answers);
         QFETCH(QStringList, seen);
         QFETCH(QStringList, left);
-        state().load({makeMeeting("Old 1", {"A"}), makeMeeting("Old 2", {"B"})});
+        gone.clear();
+        state().load(watched({makeMeeting("Old 1", {"A"}), makeMeeting("Old 2", {"B"})}, gone));
 
         DialogScript script(answers);
         window->fileNew();
@@ -54,6 +59,8 @@ private slots:
         QCOMPARE(script.seen, seen);
         QCOMPARE(state().each(&Meeting::subject), left);
         QCOMPARE(state().treeEntries(), left);
+        const QStringList replaced {"Old 1", "Old 2"};
+        QCOMPARE(gone, left.contains("Old 1") ? QStringList() : replaced);
     }
 
     void deleteMeeting_data()
@@ -83,8 +90,10 @@ private slots:
         QFETCH(QStringList, left);
         const QString file = path("m.xml");
         writeFile(file, "<meeting/>");
-        state().load(
-            {makeMeeting("A", {"P"}), makeMeeting("B", {"P", "Q"}), makeMeeting("C", {"P"})});
+        gone.clear();
+        state().load(watched(
+            {makeMeeting("A", {"P"}), makeMeeting("B", {"P", "Q"}), makeMeeting("C", {"P"})},
+            gone));
         state().meetings()->at(meeting)->fileName = file;
         state().select(meeting, problem);
 
@@ -95,6 +104,19 @@ private slots:
         QCOMPARE(state().each(&Meeting::subject), left);
         QCOMPARE(state().treeEntries(), left);
         QVERIFY2(QFile::exists(file), "the meeting's file stays");
+        const QStringList deleted
+            = QStringList {"A", "B", "C"}.filter(QRegularExpression("^(?!" + left.join('|') + ")"));
+        QCOMPARE(gone, deleted); // freed, and only it
+    }
+
+    // The window's meetings go with it.
+    void closedWindowFreesMeetings()
+    {
+        gone.clear();
+        auto other = std::make_unique<frmMain>();
+        frmMainInspector(*other).load(watched({makeMeeting("A", {}), makeMeeting("B", {})}, gone));
+        other.reset();
+        QCOMPARE(gone, (QStringList {"A", "B"}));
     }
 
     void addProblem_data()

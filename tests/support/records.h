@@ -172,6 +172,26 @@ inline Meeting *makeMeeting(const QString &subject, const QStringList &problems,
     return recordOf(value);
 }
 
+// Notes its name in `gone` when the store that holds it frees it, so a test sees what went.
+struct Witness
+{
+    Witness(QStringList &gone, const QString &name)
+        : gone(gone)
+        , name(name)
+    { }
+    ~Witness() { gone << name; }
+    QStringList &gone;
+    QString name;
+};
+
+// The meetings, each with a witness named after its subject in its store.
+inline QList<Meeting *> watched(const QList<Meeting *> &meetings, QStringList &gone)
+{
+    for (Meeting *meeting : meetings)
+        meeting->records.make<Witness>(gone, meeting->subject);
+    return meetings;
+}
+
 // Changed since it was last read or saved: both flags say so.
 inline bool isMarked(const Meeting *meeting)
 {
