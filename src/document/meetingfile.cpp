@@ -125,14 +125,14 @@ QByteArray fileContents(const QString &tree)
     return contents;
 }
 
-bool parse(QByteArray contents, QDomDocument &document, QString &errorMessage)
+bool parse(QByteArray contents, QDomDocument &document, QString &reason)
 {
     if (contents.size() > maxFileSize) {
-        errorMessage = tooLargeMessage();
+        reason = tooLargeMessage();
         return false;
     }
     QString text;
-    if (!decode(contents, text, errorMessage) || !withinLimits(text, errorMessage))
+    if (!decode(contents, text, reason) || !withinLimits(text, reason))
         return false;
     contents = QByteArray(); // large documents: keep one copy of the text at a time
 
@@ -145,10 +145,10 @@ bool parse(QByteArray contents, QDomDocument &document, QString &errorMessage)
     QString message;
     if (document.setContent(&reader, false, &message, &line, &column))
         return true;
-    errorMessage = QCoreApplication::translate("MeetingFile", "%1 (line %2, column %3)")
-                       .arg(message)
-                       .arg(line)
-                       .arg(column);
+    reason = QCoreApplication::translate("MeetingFile", "%1 (line %2, column %3)")
+                 .arg(message)
+                 .arg(line)
+                 .arg(column);
     return false;
 }
 

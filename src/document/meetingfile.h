@@ -67,9 +67,9 @@ QByteArray fileContents(const QString &tree);
 
 // Parses file contents into `document`. Documents that are larger than maxFileSize, not validly
 // encoded, not well-formed, have a document type declaration, or go beyond maxDepth or
-// maxAttributes are refused, with the reason in `errorMessage`. Pass the contents in with
+// maxAttributes are refused with a `reason`. Pass the contents in with
 // std::move where they are not needed afterwards: parsing then frees them early.
-bool parse(QByteArray contents, QDomDocument &document, QString &errorMessage);
+bool parse(QByteArray contents, QDomDocument &document, QString &reason);
 
 // The reason given for a file larger than maxFileSize.
 QString tooLargeMessage();

@@ -70,7 +70,7 @@ bool namesWideEncoding(const QString &name)
         || name.startsWith(QLatin1String("UCS"), Qt::CaseInsensitive);
 }
 
-QStringDecoder decoderFor(const QByteArray &bytes, QString &errorMessage)
+QStringDecoder decoderFor(const QByteArray &bytes, QString &reason)
 {
     // Stateless: bytes cut off inside a character count as an error, not as pending input.
     constexpr auto flags = QStringConverter::Flag::Stateless;
@@ -81,7 +81,7 @@ QStringDecoder decoderFor(const QByteArray &bytes, QString &errorMessage)
         return QStringDecoder(QStringConverter::Utf8, flags);
     QStringDecoder decoder(declared.toLatin1().constData(), flags);
     if (!decoder.isValid())
-        errorMessage = Guard::tr("the encoding %1 is not supported").arg(declared);
+        reason = Guard::tr("the encoding %1 is not supported").arg(declared);
     return decoder;
 }
 
@@ -93,12 +93,12 @@ public:
         : text(text)
     { }
 
-    bool run(QString &errorMessage);
+    bool run(QString &reason);
 
 private:
     bool startsWithHere(QStringView prefix) const { return text.sliced(at).startsWith(prefix); }
     void skipPast(QStringView terminator);
-    bool scanStartTag(QString &errorMessage);
+    bool scanStartTag(QString &reason);
 
     QStringView text;
     qsizetype at = 0;
@@ -111,7 +111,7 @@ void Scanner::skipPast(QStringView terminator)
     at = found < 0 ? text.size() : found + terminator.size();
 }
 
-bool Scanner::scanStartTag(QString &errorMessage)
+bool Scanner::scanStartTag(QString &reason)
 {
     int attributes = 0;
     QChar quote;
@@ -124,15 +124,14 @@ bool Scanner::scanStartTag(QString &errorMessage)
             quote = c;
         } else if (c == u'=') {
             if (++attributes > maxAttributes) {
-                errorMessage
-                    = Guard::tr("an element has more than %1 attributes").arg(maxAttributes);
+                reason = Guard::tr("an element has more than %1 attributes").arg(maxAttributes);
                 return false;
             }
         } else if (c == u'>') {
             const bool empty = text[at - 1] == u'/';
             ++at;
             if (!empty && ++depth > maxDepth) {
-                errorMessage = Guard::tr("elements are nested deeper than %1 levels").arg(maxDepth);
+                reason = Guard::tr("elements are nested deeper than %1 levels").arg(maxDepth);
                 return false;
             }
             return true;
@@ -141,7 +140,7 @@ bool Scanner::scanStartTag(QString &errorMessage)
     return true;
 }
 
-bool Scanner::run(QString &errorMessage)
+bool Scanner::run(QString &reason)
 {
     while ((at = text.indexOf(u'<', at)) >= 0) {
         ++at;
@@ -151,15 +150,15 @@ bool Scanner::run(QString &errorMessage)
             skipPast(u"]]>");
         } else if (startsWithHere(u"!")) {
             // Entities are declared there; a meeting document never needs one.
-            errorMessage = Guard::tr("the document has a document type declaration, which a "
-                                     "meeting document never has");
+            reason = Guard::tr("the document has a document type declaration, which a "
+                               "meeting document never has");
             return false;
         } else if (startsWithHere(u"?")) {
             skipPast(u"?>");
         } else if (startsWithHere(u"/")) {
             --depth;
             skipPast(u">");
-        } else if (!scanStartTag(errorMessage)) {
+        } else if (!scanStartTag(reason)) {
             return false;
         }
     }
@@ -168,24 +167,23 @@ bool Scanner::run(QString &errorMessage)
 
 } // namespace
 
-bool decode(const QByteArray &bytes, QString &text, QString &errorMessage)
+bool decode(const QByteArray &bytes, QString &text, QString &reason)
 {
-    QStringDecoder decoder = decoderFor(bytes, errorMessage);
+    QStringDecoder decoder = decoderFor(bytes, reason);
     if (!decoder.isValid())
         return false;
     text = decoder.decode(bytes);
     if (decoder.hasError()) {
-        errorMessage
-            = Guard::tr("the file is not valid %1").arg(QString::fromLatin1(decoder.name()));
+        reason = Guard::tr("the file is not valid %1").arg(QString::fromLatin1(decoder.name()));
         text.clear();
         return false;
     }
     return true;
 }
 
-bool withinLimits(QStringView text, QString &errorMessage)
+bool withinLimits(QStringView text, QString &reason)
 {
-    return Scanner(text).run(errorMessage);
+    return Scanner(text).run(reason);
 }
 
 } // namespace MeetingFile

@@ -111,6 +111,8 @@ private:
     // The first record, in list order, that a row shows; -1 when none does.
     int findParticipant(const QTreeWidgetItem *row) const;
     int findProblem(const QTreeWidgetItem *row) const;
+    bool problemsEmpty() const;
+    int selectedProblemIndex();
     void removeSelectedProblem(int index);
     void applyFinishRule();
     void popUp(int menu, bool onRow, const QPoint &p);

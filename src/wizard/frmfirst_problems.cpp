@@ -9,9 +9,20 @@
 #include "wizard/frmdescription.h"
 #include "wizard/wizardpage.h"
 
-static void traceEmptyList()
+// The problem commands have nothing to act on in an empty list, and say so in a trace.
+bool frmFirst::problemsEmpty() const
 {
+    if (!problems->isEmpty())
+        return false;
     trace(QStringLiteral("No problems list. It is empty"));
+    return true;
+}
+
+// The position of the selected row's record, -1 with no row selected.
+int frmFirst::selectedProblemIndex()
+{
+    selectedProblem = lvProblems->selectedItems().value(0);
+    return selectedProblem ? findProblem(selectedProblem) : -1;
 }
 
 void frmFirst::applyFinishRule()
@@ -67,12 +78,9 @@ void frmFirst::lvProblems_selectionChanged(QTreeWidgetItem *)
 // Emptying both descriptions takes the problem out, as Delete does.
 void frmFirst::btEditProblem_clicked()
 {
-    if (problems->isEmpty()) {
-        traceEmptyList();
+    if (problemsEmpty())
         return;
-    }
-    selectedProblem = lvProblems->selectedItems().value(0);
-    const int index = selectedProblem ? findProblem(selectedProblem) : -1;
+    const int index = selectedProblemIndex();
     if (index != -1) {
         Problem *problem = problems->at(index);
         frmDescription dialog(this);
@@ -96,12 +104,9 @@ void frmFirst::btEditProblem_clicked()
 
 void frmFirst::btDeleteProblem_clicked()
 {
-    if (problems->isEmpty()) {
-        traceEmptyList();
+    if (problemsEmpty())
         return;
-    }
-    selectedProblem = lvProblems->selectedItems().value(0);
-    const int index = selectedProblem ? findProblem(selectedProblem) : -1;
+    const int index = selectedProblemIndex();
     if (index != -1)
         removeSelectedProblem(index);
     applyFinishRule();
@@ -109,10 +114,8 @@ void frmFirst::btDeleteProblem_clicked()
 
 void frmFirst::lvProblems_doubleClicked(QTreeWidgetItem *lvPr)
 {
-    if (problems->isEmpty()) {
-        traceEmptyList();
+    if (problemsEmpty())
         return;
-    }
     selectedProblem = lvPr;
     if (!lvPr)
         return;
