@@ -5,6 +5,7 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 
+#include "app/statustimeouts.h"
 #include "register/duedatecalendar.h"
 #include "register/frmdecisions.h"
 
@@ -60,7 +61,7 @@ void frmMain::decisionsExport()
     const qsizetype written = calendar.count("\r\nBEGIN:VTODO\r\n");
     statusBar()->showMessage(
         tr("%1 due dates exported to %2").arg(written).arg(QDir::toNativeSeparators(fileName)),
-        5000);
+        StatusTimeout::readable);
 }
 
 // Opens the meeting's entry, which brings its problems into the order of the entries, and

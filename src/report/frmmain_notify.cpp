@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
+#include "app/statustimeouts.h"
 #include "app/trace.h"
 #include "report/htmlattachment.h"
 #include "report/meetingreport.h"
@@ -116,10 +117,12 @@ bool frmMain::startDesktopMail(const TransformProcess &process, const QString &h
 void frmMain::endNotification(TransformProcess *process, const QString &failure)
 {
     if (failure.isEmpty()) {
-        statusBar()->showMessage(tr("Notification handed to the mail client"), 2000);
+        statusBar()->showMessage(tr("Notification handed to the mail client"),
+                                 StatusTimeout::brief);
     } else {
         trace(failure);
-        statusBar()->showMessage(tr("No notification sent: %1").arg(failure), 2000);
+        statusBar()->showMessage(tr("No notification sent: %1").arg(failure),
+                                 StatusTimeout::readable);
     }
     if (notificationProcess == process)
         notificationProcess = nullptr;
