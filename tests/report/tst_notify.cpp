@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "report/htmlattachment.h"
+#include "report/stylesheetfolder.h"
 #include "report/transformprocess.h"
 #include "support/dialogscript.h"
 #include "support/documents.h"
@@ -54,7 +55,7 @@ class tst_Notify : public WindowTest
     {
         QProcess xsltproc;
         xsltproc.setWorkingDirectory(QStringLiteral(MOOTRAK_SHARE_DIR));
-        xsltproc.start(QStringLiteral("xsltproc"), {QStringLiteral("mootrak.xsl"), document});
+        xsltproc.start(QStringLiteral("xsltproc"), {stylesheetName, document});
         xsltproc.waitForFinished();
         return xsltproc.readAllStandardOutput();
     }
