@@ -10,6 +10,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "app/dateformat.h"
 #include "app/formwidgets.h"
 #include "register/decisionfilter.h"
 #include "register/decisionregister.h"
@@ -25,6 +26,17 @@ constexpr int responsiblesColumnWidth = 170;
 constexpr int focusFrameMargins = 3;
 constexpr int extraCellPadding = 12;
 constexpr int overdueCheckInterval = 60'000; // ms
+
+// A due date as the register shows it, a zero standing for every digit.
+QString widestDueDate()
+{
+    QString sample = DateFormat::displayToMinute;
+    for (QChar &character : sample) {
+        if (character.isLetter())
+            character = u'0';
+    }
+    return sample;
+}
 
 } // namespace
 
@@ -97,8 +109,7 @@ void frmDecisions::sizeColumns()
     const int padding
         = focusFrameMargins * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + extraCellPadding;
     header->resizeSection(DecisionRegister::DueColumn,
-                          boldMetrics.horizontalAdvance(QStringLiteral("0000-00-00 00:00"))
-                              + padding);
+                          boldMetrics.horizontalAdvance(widestDueDate()) + padding);
     header->resizeSection(DecisionRegister::OverdueColumn,
                           qMax(boldMetrics.horizontalAdvance(tr("overdue")) + padding,
                                header->sectionSizeHint(DecisionRegister::OverdueColumn)));
