@@ -3,7 +3,7 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-"$here/tools/setup.sh" "$here/build"
+"$here/tools/setup.sh" --run-only "$here/build"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     echo "Mootrak is built, but it cannot start: there is no display (DISPLAY is not set)." >&2

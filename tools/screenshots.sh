@@ -17,13 +17,72 @@ fail() {
 }
 
 # ---------------------------------------------------------------------------------------------
-# The part that runs inside the X server: start Mootrak, walk through the four scenes, quit.
+# The part that runs inside the X server: start Mootrak, one function per scene, quit.
 # ---------------------------------------------------------------------------------------------
-app_pid=""  # global: the EXIT trap runs after inside()'s local variables are gone
+out=""      # the output folder
+work=""     # the scratch folder
+app_pid=""  # global: the EXIT trap runs after the scenes' local variables are gone
+main=""     # Mootrak's main window
+wizard=""   # the new-meeting wizard, from the person dialog's scene to its own
 
-inside() {
-    local out=$1 work=$2 main
+stop_app() {
+    if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
+        kill "$app_pid" 2>/dev/null || true
+        wait "$app_pid" 2>/dev/null || true
+    fi
+    app_pid=""
+}
 
+die() {
+    echo "screenshots: $*" >&2
+    if [ -s "$work/mootrak.log" ]; then
+        echo "screenshots: last lines Mootrak wrote:" >&2
+        tail -n 20 "$work/mootrak.log" >&2
+    fi
+    exit 1
+}
+
+# Prints the id of the first visible window whose title matches $1, waiting up to $2 seconds.
+# A polling loop rather than "search --sync": that one waits for ever when a step goes wrong.
+wait_window() {
+    local name=$1 seconds=${2:-10} id i
+    for ((i = 0; i < seconds * 10; i++)); do
+        [ -n "$app_pid" ] && ! kill -0 "$app_pid" 2>/dev/null && die "Mootrak quit while waiting for \"$name\""
+        id=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    die "no window \"$name\" after $seconds s"
+}
+
+# Waits until window $1 is closed or hidden.
+wait_closed() {
+    local id=$1 what=$2 i
+    for ((i = 0; i < 100; i++)); do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' || return 0
+        sleep 0.1
+    done
+    die "$what did not close"
+}
+
+# Takes window $1 alone, so the picture has exactly the window's size and no black border.
+# The short sleep lets Qt finish painting after the last key or resize.
+shoot() {
+    sleep 0.5
+    import -window "$1" "$out/$2"
+    echo "wrote $out/$2 ($(identify -format '%wx%h' "$out/$2"))"
+}
+
+# Types into the focused widget; a short delay per key so no key gets lost.
+type_text() {
+    xdotool type --delay 12 -- "$1"
+}
+
+# Mootrak started in share/ with a scratch home, its main window enlarged.
+start_mootrak() {
     # Mootrak and Qt's dialogs write settings, caches and a runtime folder under the home folder;
     # all of that goes into the scratch folder so a run leaves nothing behind.
     export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" \
@@ -34,63 +93,7 @@ inside() {
     echo "${DISPLAY#:}" >"$work/display"
     # Mootrak's diagnostic traces would only fill the log.
     export QT_LOGGING_RULES="default.debug=false"
-
-    stop_app() {
-        if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
-            kill "$app_pid" 2>/dev/null || true
-            wait "$app_pid" 2>/dev/null || true
-        fi
-        app_pid=""
-    }
     trap stop_app EXIT
-
-    die() {
-        echo "screenshots: $*" >&2
-        if [ -s "$work/mootrak.log" ]; then
-            echo "screenshots: last lines Mootrak wrote:" >&2
-            tail -n 20 "$work/mootrak.log" >&2
-        fi
-        exit 1
-    }
-
-    # Prints the id of the first visible window whose title matches $1, waiting up to $2 seconds.
-    # A polling loop rather than "search --sync": that one waits for ever when a step goes wrong.
-    wait_window() {
-        local name=$1 seconds=${2:-10} id i
-        for ((i = 0; i < seconds * 10; i++)); do
-            [ -n "$app_pid" ] && ! kill -0 "$app_pid" 2>/dev/null && die "Mootrak quit while waiting for \"$name\""
-            id=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1 || true)
-            if [ -n "$id" ]; then
-                echo "$id"
-                return 0
-            fi
-            sleep 0.1
-        done
-        die "no window \"$name\" after $seconds s"
-    }
-
-    # Waits until window $1 is closed or hidden.
-    wait_closed() {
-        local id=$1 what=$2 i
-        for ((i = 0; i < 100; i++)); do
-            xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' || return 0
-            sleep 0.1
-        done
-        die "$what did not close"
-    }
-
-    # Takes window $1 alone, so the picture has exactly the window's size and no black border.
-    # The short sleep lets Qt finish painting after the last key or resize.
-    shoot() {
-        sleep 0.5
-        import -window "$1" "$out/$2"
-        echo "wrote $out/$2 ($(identify -format '%wx%h' "$out/$2"))"
-    }
-
-    # Types into the focused widget; a short delay per key so no key gets lost.
-    type_text() {
-        xdotool type --delay 12 -- "$1"
-    }
 
     # The program finds its stylesheet in the folder it starts in, so it runs in share/.
     cd "$here/share"
@@ -101,9 +104,10 @@ inside() {
     # Larger than the first size, so the detail panel's lists show whole rows.
     xdotool windowsize --sync "$main" 1000 760
     xdotool windowfocus --sync "$main"
+}
 
-    # --- Open the sample -----------------------------------------------------------------------
-    local dialog
+open_sample() {
+    local dialog i
     xdotool key ctrl+o
     dialog=$(wait_window '^Open$')
     xdotool windowfocus --sync "$dialog"
@@ -111,14 +115,15 @@ inside() {
     xdotool key Return
     wait_closed "$dialog" "The Open dialog"
     # The title turns into the meeting's subject once the document is read; an error box keeps it.
-    local i
     for ((i = 0; i < 50; i++)); do
         [ "$(xdotool getwindowname "$main")" != "Decision tracker" ] && break
         sleep 0.1
     done
     [ "$(xdotool getwindowname "$main")" != "Decision tracker" ] || die "the sample did not open"
+}
 
-    # --- Main window: the meeting expanded, "Crash when printing long reports" selected ---------
+# The meeting expanded, "Crash when printing long reports" selected.
+scene_main_window() {
     # A click in the empty part of the tree gives it the focus without depending on row heights;
     # Home selects the meeting, Right expands it, and the tree's type-ahead search finds the
     # problem whatever order the problems show in.
@@ -129,11 +134,13 @@ inside() {
     sleep 0.2
     type_text "Crash"
     shoot "$main" main-window.png
+}
 
-    # --- Print the selected meeting to a PDF ---------------------------------------------------
+# The selected meeting printed to a PDF, its first page as a picture.
+scene_printed_page() {
     # Alt+N puts the focus on the printer list and End picks its last entry, "Print to File (PDF)"
     # (typing the name would open the list's popup at the first space). Alt+F goes to the file name.
-    local pdf="$work/meeting.pdf"
+    local pdf="$work/meeting.pdf" dialog i
     xdotool key ctrl+p
     dialog=$(wait_window '^Print$')
     xdotool windowfocus --sync "$dialog"
@@ -149,9 +156,11 @@ inside() {
     [ -s "$pdf" ] || die "printing made no PDF"
     pdftoppm -png -r 60 -singlefile "$pdf" "$out/printed-page"
     echo "wrote $out/printed-page.png ($(identify -format '%wx%h' "$out/printed-page.png"))"
+}
 
-    # --- New-meeting wizard with one participant, and the person dialog ------------------------
-    local wizard person
+# The new-meeting wizard's header filled in, and the person dialog with a participant.
+scene_person_dialog() {
+    local dialog person
     xdotool windowfocus --sync "$main"
     xdotool key ctrl+n
     # With a meeting loaded Mootrak first asks whether to add or replace; Return means Add.
@@ -176,38 +185,26 @@ inside() {
     shoot "$person" person-dialog.png
     xdotool key Return
     wait_closed "$person" "The person dialog"
+}
+
+# The wizard with the participant just added; then it is cancelled.
+scene_wizard() {
     # Without a window manager the focus does not go back to the wizard by itself.
     xdotool windowfocus --sync "$wizard"
     shoot "$wizard" wizard.png
     xdotool key Escape
     wait_closed "$wizard" "The wizard"
+}
 
+quit_mootrak() {
     stop_app
     trap - EXIT
 }
 
-if [ "${1:-}" = "--inside-xvfb" ]; then
-    inside "$2" "$3"
-    exit 0
-fi
-
 # ---------------------------------------------------------------------------------------------
-# The outer part: check what is needed, make a scratch folder, start the X server.
+# The outer part: check what is needed, make a scratch folder, start the X server, which runs
+# this script again for the scenes.
 # ---------------------------------------------------------------------------------------------
-[ -x "$app" ] || fail "no program at build/mootrak; build first: tools/run.sh or tools/setup.sh"
-[ -f "$sample" ] || fail "the sample meeting share/examples/release-planning.xml is missing"
-for tool in xvfb-run xdotool xwininfo import identify pdftoppm pdfinfo; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (Debian packages: xvfb xdotool x11-utils imagemagick poppler-utils)"
-done
-
-out=${1:-"$here/build/screenshots"}
-mkdir -p "$out"
-out=$(cd "$out" && pwd)
-# Pictures of an earlier run must not pass for new ones when this run stops half-way.
-rm -f "$out"/{main-window,wizard,person-dialog,printed-page}.png
-
-# Holds the PDF, the log and the settings Qt writes while the program runs.
-work=$(mktemp -d)
 clean_up() {
     # xvfb-run only signals its X server and returns; wait until the server has removed its lock
     # file, so no X server outlives the script.
@@ -221,9 +218,39 @@ clean_up() {
     fi
     rm -rf "$work"
 }
-trap clean_up EXIT
 
-start=$SECONDS
-# -a picks a free display number, so a second X server on the machine does not get in the way.
-xvfb-run -a -s "-screen 0 1024x800x24" "$self" --inside-xvfb "$out" "$work"
-echo "done in $((SECONDS - start)) s: $out"
+take_screenshots() {
+    [ -x "$app" ] || fail "no program at build/mootrak; build first: tools/run.sh or tools/setup.sh"
+    [ -f "$sample" ] || fail "the sample meeting share/examples/release-planning.xml is missing"
+    for tool in xvfb-run xdotool xwininfo import identify pdftoppm pdfinfo; do
+        command -v "$tool" >/dev/null || fail "$tool is missing (Debian packages: xvfb xdotool x11-utils imagemagick poppler-utils)"
+    done
+
+    out=${1:-"$here/build/screenshots"}
+    mkdir -p "$out"
+    out=$(cd "$out" && pwd)
+    # Pictures of an earlier run must not pass for new ones when this run stops half-way.
+    rm -f "$out"/{main-window,wizard,person-dialog,printed-page}.png
+
+    # Holds the PDF, the log and the settings Qt writes while the program runs.
+    work=$(mktemp -d)
+    trap clean_up EXIT
+
+    start=$SECONDS
+    # -a picks a free display number, so a second X server on the machine does not get in the way.
+    xvfb-run -a -s "-screen 0 1024x800x24" "$self" --inside-xvfb "$out" "$work"
+    echo "done in $((SECONDS - start)) s: $out"
+}
+
+if [ "${1:-}" = "--inside-xvfb" ]; then
+    out=$2 work=$3
+    start_mootrak
+    open_sample
+    scene_main_window
+    scene_printed_page
+    scene_person_dialog
+    scene_wizard
+    quit_mootrak
+else
+    take_screenshots "$@"
+fi

@@ -1,15 +1,31 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Mootrak needs (only those missing), then configures and builds.
-# Usage: tools/setup.sh [build-dir] [extra cmake arguments...]
+# Usage: tools/setup.sh [--run-only] [build-dir] [extra cmake arguments...]
+#   --run-only: only what building and running Mootrak needs (tools/run.sh); without it also
+#   what the tests, the benchmarks, the fuzz target, the Debian package and the screenshots need.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+run_only=false
+if [ "${1:-}" = "--run-only" ]; then
+    run_only=true
+    shift
+fi
 build_dir=${1:-"$here/build"}
 shift || true
 
-packages=(cmake g++ make qt6-base-dev libgl-dev xsltproc poppler-utils libbenchmark-dev
-          tango-icon-theme clang libclang-rt-14-dev dpkg-dev file libical-dev pkg-config
-          xdg-utils)
+# Building (the icons come from tango-icon-theme) and running (xsltproc renders the
+# notification's page, xdg-utils hands mail to the desktop's mail program).
+run_packages=(cmake g++ make qt6-base-dev libgl-dev tango-icon-theme libical-dev pkg-config
+              xsltproc xdg-utils)
+# The printing tests and the screenshots read PDFs (poppler-utils); the benchmarks, the fuzz
+# target (clang) and cpack (dpkg-dev, file) need the rest.
+development_packages=(poppler-utils libbenchmark-dev clang libclang-rt-14-dev dpkg-dev file)
+
+packages=("${run_packages[@]}")
+if ! $run_only; then
+    packages+=("${development_packages[@]}")
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -202,7 +202,8 @@ private:
 
     // Notification.
     bool saveForNotification(Meeting *meeting);
-    TransformProcess *signallingProcess() const;
+    void collectOutput(TransformProcess *process);
+    void mailTransform(TransformProcess *process);
     void endNotification(TransformProcess *process, const QString &failure);
     bool startDesktopMail(const TransformProcess &process, const QString &htmlFile);
     void stopNotifications();

@@ -2,13 +2,15 @@
 
 #include <QCalendarWidget>
 
+#include "app/dateformat.h"
+
 // Far before any meeting; the box cannot go below it.
 static const QDateTime noDate(QDate(1752, 9, 14), QTime(0, 0));
 
 DueDateEdit::DueDateEdit(QWidget *parent)
     : QDateTimeEdit(parent)
 {
-    setDisplayFormat(QStringLiteral("yyyy-MM-dd hh:mm:ss")); // documents keep seconds
+    setDisplayFormat(DateFormat::display);
     setCalendarPopup(true);
     setMinimumDateTime(noDate);
     setSpecialValueText(tr("no date"));

@@ -69,16 +69,26 @@ static void showOpenError(const QString &text, const QString &fileName, const QS
 }
 
 // Reads a chosen name only when it is a regular file: opening a FIFO would block for ever. One
-// byte more than a document may hold is enough for the parser to refuse a larger file.
-static bool readRegularFile(const QString &fileName, QByteArray &contents)
+// byte more than a document may hold is enough for the parser to refuse a larger file. A name
+// that does not exist is left to QFile, which says why in the system's words.
+static bool readRegularFile(const QString &fileName, QByteArray &contents, QString &reason)
 {
-    if (!QFileInfo(fileName).isFile())
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile()) {
+        reason = frmMain::tr("It is not a regular file.");
         return false;
+    }
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
         return false;
+    }
     contents = file.read(MeetingFile::maxFileSize + 1);
-    return file.error() == QFileDevice::NoError;
+    if (file.error() != QFileDevice::NoError) {
+        reason = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 void frmMain::fileOpen()
@@ -93,12 +103,12 @@ void frmMain::fileOpen()
 void frmMain::openFile(const QString &fileName)
 {
     QByteArray contents;
-    if (!readRegularFile(fileName, contents)) {
-        showOpenError(tr("Cannot open file %1"), fileName, QString());
+    QString reason;
+    if (!readRegularFile(fileName, contents, reason)) {
+        showOpenError(tr("Cannot open file %1"), fileName, reason);
         return;
     }
     QDomDocument document;
-    QString reason;
     if (!MeetingFile::parse(std::move(contents), document, reason)) {
         showOpenError(tr("Parsing error for file %1"), fileName, reason);
         return;

@@ -5,6 +5,8 @@
 
 #include <limits>
 
+#include "app/dateformat.h"
+
 DecisionRegister::DecisionRegister(QObject *parent)
     : QAbstractTableModel(parent)
 { }
@@ -16,8 +18,7 @@ DecisionRegister::Row DecisionRegister::rowFor(Meeting *meeting, Problem *proble
     const QDateTime &due = problem->decision->due;
     if (!due.isValid())
         return {meeting, problem, undated, tr("no date")};
-    return {meeting, problem, due.toMSecsSinceEpoch(),
-            due.toString(QStringLiteral("yyyy-MM-dd hh:mm"))};
+    return {meeting, problem, due.toMSecsSinceEpoch(), due.toString(DateFormat::displayToMinute)};
 }
 
 void DecisionRegister::setMeetings(const QList<Meeting *> &meetings, const QDateTime &now)

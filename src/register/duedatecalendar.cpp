@@ -171,7 +171,8 @@ static Component todoFor(const QString &uid, const Problem &problem, const icalt
     return todo;
 }
 
-static bool addTodos(icalcomponent *calendar, const Meeting &meeting, const icaltimetype &stamp)
+static bool addTodos(icalcomponent *calendar, const Meeting &meeting, const icaltimetype &stamp,
+                     int &todoCount)
 {
     // Twins counted as the problems go by, rather than by a search for each one.
     QHash<std::pair<QString, QString>, int> seen;
@@ -184,11 +185,13 @@ static bool addTodos(icalcomponent *calendar, const Meeting &meeting, const ical
         if (!child)
             return false;
         icalcomponent_add_component(calendar, child.release());
+        ++todoCount;
     }
     return true;
 }
 
-static Component calendarOf(const QList<Meeting *> &meetings, const icaltimetype &stamp)
+static Component calendarOf(const QList<Meeting *> &meetings, const icaltimetype &stamp,
+                            int &todoCount)
 {
     Component calendar(icalcomponent_new_vcalendar());
     if (!calendar || !addProperty(calendar.get(), icalproperty_new_version("2.0"))
@@ -196,22 +199,27 @@ static Component calendarOf(const QList<Meeting *> &meetings, const icaltimetype
                         icalproperty_new_prodid("-//Mootrak//Decision tracker//EN")))
         return nullptr;
     for (const Meeting *meeting : meetings) {
-        if (!addTodos(calendar.get(), *meeting, stamp))
+        if (!addTodos(calendar.get(), *meeting, stamp, todoCount))
             return nullptr;
     }
     return calendar;
 }
 
-QByteArray text(const QList<Meeting *> &meetings, const QDateTime &now)
+QByteArray text(const QList<Meeting *> &meetings, const QDateTime &now, int &todoCount)
 {
+    todoCount = 0;
     const icaltimetype stamp = utcTime(now);
     if (icaltime_is_null_time(stamp))
         return {};
-    const Component calendar = calendarOf(meetings, stamp);
+    int added = 0;
+    const Component calendar = calendarOf(meetings, stamp, added);
     if (!calendar)
         return {};
     const Buffer serialised(icalcomponent_as_ical_string_r(calendar.get()));
-    return serialised ? QByteArray(serialised.get()) : QByteArray();
+    if (!serialised)
+        return {};
+    todoCount = added;
+    return QByteArray(serialised.get());
 }
 
 } // namespace DueDateCalendar

@@ -15,9 +15,10 @@ namespace DueDateCalendar {
 
 // A VCALENDAR with one VTODO per problem whose decision has a due date, in meeting order and then
 // problem order; `now` is every to-do's DTSTAMP. UTF-8, CRLF line ends, lines folded at 75
-// octets. A due date libical cannot write (outside the years 1 to 3000) counts as none. Empty
-// when libical fails or cannot write `now`.
-QByteArray text(const QList<Meeting *> &meetings, const QDateTime &now);
+// octets. A due date libical cannot write (outside the years 1 to 3000) counts as none.
+// `todoCount` is set to how many to-dos the calendar holds. Empty, with no to-dos, when libical
+// fails or cannot write `now`.
+QByteArray text(const QList<Meeting *> &meetings, const QDateTime &now, int &todoCount);
 
 // The to-do's UID: the SHA-1 of what identifies the problem, in hex, with "@mootrak" appended.
 // That is the meeting's subject and date, the problem's short and full descriptions, and how many

@@ -10,22 +10,62 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "app/dateformat.h"
 #include "app/formwidgets.h"
 #include "register/decisionfilter.h"
 #include "register/decisionregister.h"
+
+namespace {
+
+constexpr int windowWidth = 860;
+constexpr int windowHeight = 420;
+constexpr int meetingColumnWidth = 150;
+constexpr int problemColumnWidth = 170;
+constexpr int responsiblesColumnWidth = 170;
+// Room beside a cell's text: the focus frame's margins (three of them) and this much more.
+constexpr int focusFrameMargins = 3;
+constexpr int extraCellPadding = 12;
+constexpr int overdueCheckInterval = 60'000; // ms
+
+// A due date as the register shows it, a zero standing for every digit.
+QString widestDueDate()
+{
+    QString sample = DateFormat::displayToMinute;
+    for (QChar &character : sample) {
+        if (character.isLetter())
+            character = u'0';
+    }
+    return sample;
+}
+
+} // namespace
 
 frmDecisions::frmDecisions(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmDecisions"));
     setWindowTitle(tr("Open decisions"));
-    resize(860, 420);
+    resize(windowWidth, windowHeight);
 
+    createModels();
+    createWidgets();
+    layOutWidgets();
+    sizeColumns();
+    connectSignals();
+    showCount();
+}
+
+// The register sorted by due date, seen through the filter.
+void frmDecisions::createModels()
+{
     decisions = new DecisionRegister(this);
     filter = new DecisionFilter(this);
     filter->setSourceModel(decisions);
     filter->sort(DecisionRegister::DueColumn, Qt::AscendingOrder);
+}
 
+void frmDecisions::createWidgets()
+{
     lblFilter = makeNamed<QLabel>("lblFilter", tr("&Filter:"), this);
     txtFilter = makeNamed<QLineEdit>("txtFilter", this);
     txtFilter->setPlaceholderText(tr("any text shown, e.g. a responsible's name"));
@@ -39,6 +79,24 @@ frmDecisions::frmDecisions(QWidget *parent)
     lvDecisions->setAlternatingRowColors(true);
     lvDecisions->setSelectionBehavior(QAbstractItemView::SelectRows);
     lvDecisions->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    lblCount = makeNamed<QLabel>("lblCount", this);
+}
+
+void frmDecisions::layOutWidgets()
+{
+    auto *filterRow = makeNamedBox<QHBoxLayout>("filterRow");
+    filterRow->addWidget(lblFilter);
+    filterRow->addWidget(txtFilter);
+    auto *layout = makeOuterBox<QVBoxLayout>("frmDecisionsLayout", this);
+    layout->addLayout(filterRow);
+    layout->addWidget(lvDecisions);
+    layout->addWidget(lblCount);
+}
+
+// The decision takes the room the other columns leave; the user may resize any of them.
+void frmDecisions::sizeColumns()
+{
     QHeaderView *header = lvDecisions->header();
     header->setSectionsClickable(false);
     header->setStretchLastSection(false);
@@ -48,27 +106,20 @@ frmDecisions::frmDecisions(QWidget *parent)
     QFont bold = lvDecisions->font();
     bold.setBold(true);
     const QFontMetrics boldMetrics(bold);
-    const int padding = 3 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    const int padding
+        = focusFrameMargins * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + extraCellPadding;
     header->resizeSection(DecisionRegister::DueColumn,
-                          boldMetrics.horizontalAdvance(QStringLiteral("0000-00-00 00:00"))
-                              + padding);
+                          boldMetrics.horizontalAdvance(widestDueDate()) + padding);
     header->resizeSection(DecisionRegister::OverdueColumn,
                           qMax(boldMetrics.horizontalAdvance(tr("overdue")) + padding,
                                header->sectionSizeHint(DecisionRegister::OverdueColumn)));
-    header->resizeSection(DecisionRegister::MeetingColumn, 150);
-    header->resizeSection(DecisionRegister::ProblemColumn, 170);
-    header->resizeSection(DecisionRegister::ResponsiblesColumn, 170);
+    header->resizeSection(DecisionRegister::MeetingColumn, meetingColumnWidth);
+    header->resizeSection(DecisionRegister::ProblemColumn, problemColumnWidth);
+    header->resizeSection(DecisionRegister::ResponsiblesColumn, responsiblesColumnWidth);
+}
 
-    lblCount = makeNamed<QLabel>("lblCount", this);
-
-    auto *filterRow = makeNamedBox<QHBoxLayout>("filterRow");
-    filterRow->addWidget(lblFilter);
-    filterRow->addWidget(txtFilter);
-    auto *layout = makeOuterBox<QVBoxLayout>("frmDecisionsLayout", this);
-    layout->addLayout(filterRow);
-    layout->addWidget(lvDecisions);
-    layout->addWidget(lblCount);
-
+void frmDecisions::connectSignals()
+{
     connect(txtFilter, &QLineEdit::textChanged, this, [this](const QString &text) {
         filter->setFilterText(text);
         showCount();
@@ -80,8 +131,7 @@ frmDecisions::frmDecisions(QWidget *parent)
         if (isVisible())
             measureOverdue();
     });
-    minutes->start(60'000);
-    showCount();
+    minutes->start(overdueCheckInterval);
 }
 
 int frmDecisions::registerRow(int viewRow) const

@@ -50,6 +50,11 @@ signals:
     void problemActivated(Meeting *meeting, Problem *problem);
 
 private:
+    void createModels();
+    void createWidgets();
+    void layOutWidgets();
+    void sizeColumns();
+    void connectSignals();
     void activate(const QModelIndex &index);
     void showCount();
 };

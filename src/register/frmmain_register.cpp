@@ -5,6 +5,7 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 
+#include "app/statustimeouts.h"
 #include "register/duedatecalendar.h"
 #include "register/frmdecisions.h"
 
@@ -52,16 +53,18 @@ void frmMain::decisionsExport()
     const QString fileName = askSaveFileName(tr("Export due dates"), tr("decisions.ics"));
     if (fileName.isEmpty())
         return;
-    const QByteArray calendar = DueDateCalendar::text(*meetings, QDateTime::currentDateTime());
+    int todoCount = 0;
+    const QByteArray calendar
+        = DueDateCalendar::text(*meetings, QDateTime::currentDateTime(), todoCount);
     if (calendar.isEmpty())
         return showSaveFailure(fileName, tr("The calendar could not be made."));
     if (!writeWholeFile(fileName, calendar))
         return;
-    // Counted in the file: a due date the calendar cannot hold is left out.
-    const qsizetype written = calendar.count("\r\nBEGIN:VTODO\r\n");
+    // The to-dos written, not the problems with a due date: one the calendar cannot hold is left
+    // out.
     statusBar()->showMessage(
-        tr("%1 due dates exported to %2").arg(written).arg(QDir::toNativeSeparators(fileName)),
-        5000);
+        tr("%1 due dates exported to %2").arg(todoCount).arg(QDir::toNativeSeparators(fileName)),
+        StatusTimeout::readable);
 }
 
 // Opens the meeting's entry, which brings its problems into the order of the entries, and

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
+#include "app/statustimeouts.h"
 #include "app/trace.h"
 #include "report/htmlattachment.h"
 #include "report/meetingreport.h"
@@ -33,8 +34,10 @@ void frmMain::sendNotification()
     process->setArguments({stylesheetName, QFileInfo(workingFileName).absoluteFilePath()});
     process->setWorkingDirectory(stylesheetFolder());
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    connect(process, &QProcess::readyReadStandardOutput, this, &frmMain::readFromStdout);
-    connect(process, &QProcess::finished, this, &frmMain::sendMail);
+    // Each run collects and mails its own output, even when a later notification has started.
+    connect(process, &QProcess::readyReadStandardOutput, this,
+            [this, process] { collectOutput(process); });
+    connect(process, &QProcess::finished, this, [this, process] { mailTransform(process); });
     // A program that cannot start reports only this; finished() never comes.
     connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
@@ -53,26 +56,28 @@ bool frmMain::saveForNotification(Meeting *meeting)
     return meeting->saved;
 }
 
-// The run whose signal is being handled: each notification's run collects its own output.
-TransformProcess *frmMain::signallingProcess() const
-{
-    if (auto *process = qobject_cast<TransformProcess *>(sender()))
-        return process;
-    return qobject_cast<TransformProcess *>(notificationProcess);
-}
-
+// Called directly, the two slots act on the run started last.
 void frmMain::readFromStdout()
 {
-    if (TransformProcess *process = signallingProcess())
-        process->transformOutput += process->readAllStandardOutput();
+    if (auto *process = qobject_cast<TransformProcess *>(notificationProcess))
+        collectOutput(process);
 }
 
 void frmMain::sendMail()
 {
-    TransformProcess *process = signallingProcess();
-    if (!process)
-        return;
-    readFromStdout();
+    if (auto *process = qobject_cast<TransformProcess *>(notificationProcess))
+        mailTransform(process);
+}
+
+void frmMain::collectOutput(TransformProcess *process)
+{
+    process->transformOutput += process->readAllStandardOutput();
+}
+
+// xsltproc has ended: its page goes into the attachment, and the mail client gets the mail.
+void frmMain::mailTransform(TransformProcess *process)
+{
+    collectOutput(process);
     if (process->exitStatus() != QProcess::NormalExit)
         return endNotification(process, QStringLiteral("Can't send notification"));
 
@@ -116,10 +121,12 @@ bool frmMain::startDesktopMail(const TransformProcess &process, const QString &h
 void frmMain::endNotification(TransformProcess *process, const QString &failure)
 {
     if (failure.isEmpty()) {
-        statusBar()->showMessage(tr("Notification handed to the mail client"), 2000);
+        statusBar()->showMessage(tr("Notification handed to the mail client"),
+                                 StatusTimeout::brief);
     } else {
         trace(failure);
-        statusBar()->showMessage(tr("No notification sent: %1").arg(failure), 2000);
+        statusBar()->showMessage(tr("No notification sent: %1").arg(failure),
+                                 StatusTimeout::readable);
     }
     if (notificationProcess == process)
         notificationProcess = nullptr;

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QStatusBar>
 
+#include "app/statustimeouts.h"
 #include "report/reportprinter.h"
 
 void frmMain::filePrint()
@@ -17,7 +18,7 @@ void frmMain::filePrint()
     QPrinter printer(QPrinter::ScreenResolution);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) {
-        statusBar()->showMessage(tr("Printing aborted"), 2000);
+        statusBar()->showMessage(tr("Printing aborted"), StatusTimeout::brief);
         return;
     }
     const QString report = buildEmailBody(currentMeeting);
@@ -25,7 +26,8 @@ void frmMain::filePrint()
     const bool printed = ReportPrinter::print(printer, report, [this](int page) {
         statusBar()->showMessage(tr("Printing (page %1)...").arg(page));
     });
-    statusBar()->showMessage(printed ? tr("Printing completed") : tr("Printing aborted"), 2000);
+    statusBar()->showMessage(printed ? tr("Printing completed") : tr("Printing aborted"),
+                             StatusTimeout::brief);
     if (!printed && !printer.outputFileName().isEmpty())
         reportUnwrittenFile(printer.outputFileName());
 }

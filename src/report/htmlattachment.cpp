@@ -7,20 +7,32 @@
 
 namespace HtmlAttachment {
 
-static bool writeAll(int fd, const QByteArray &bytes)
+// The step that failed, in the words of the trace, and the system's text for its errno.
+static QString failed(const char *step, int error)
+{
+    return QString::fromLatin1(step) + QLatin1String(": ") + qt_error_string(error);
+}
+
+// Returns 0 when every byte is written, else the errno of the write that failed.
+static int writeAll(int fd, const QByteArray &bytes)
 {
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
         const ssize_t written = ::write(fd, data, size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
+        if (written < 0) {
+            const int error = errno;
+            if (error == EINTR)
+                continue;
+            return error;
+        }
+        // A write that takes nothing yet sets no error: the disk has no room left.
+        if (written == 0)
+            return ENOSPC;
         data += written;
         left -= written;
     }
-    return true;
+    return 0;
 }
 
 QString write(const QByteArray &html, QString &failure, const QByteArray &nameTemplate)
@@ -28,13 +40,16 @@ QString write(const QByteArray &html, QString &failure, const QByteArray &nameTe
     QByteArray name = nameTemplate;
     const int fd = ::mkstemp(name.data());
     if (fd < 0) {
-        failure = QStringLiteral("mkstemp failed");
+        failure = failed("mkstemp failed", errno);
         return QString();
     }
-    const bool written = writeAll(fd, html);
-    if (::close(fd) != 0 || !written) {
+    int error = writeAll(fd, html);
+    // close() reports a delayed write error; the first failure is the one told.
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error != 0) {
         ::unlink(name.constData());
-        failure = QStringLiteral("TMP file not written");
+        failure = failed("TMP file not written", error);
         return QString();
     }
     return giveHtmlName(name, failure);
@@ -45,8 +60,9 @@ QString giveHtmlName(const QByteArray &name, QString &failure)
     const QByteArray htmlName = name + ".html";
     // The system's rename() replaces the entry itself; QFile::rename() would copy through a link.
     if (::rename(name.constData(), htmlName.constData()) != 0) {
+        const int error = errno; // unlink() below would overwrite it
         ::unlink(name.constData());
-        failure = QStringLiteral("rename failed");
+        failure = failed("rename failed", error);
         return QString();
     }
     return QString::fromLocal8Bit(htmlName);

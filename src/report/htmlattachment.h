@@ -10,13 +10,14 @@ namespace HtmlAttachment {
 // Writes the bytes, unchanged, to a new file that mkstemp makes from the template, then gives
 // it the same name with ".html" appended. The move replaces whatever entry has that name, a
 // planted link included, instead of writing through it. Returns the final name; on failure an
-// empty string, with the reason in `failure` and no file left behind.
+// empty string, with the step that failed and the system's reason in `failure`, and no file left
+// behind.
 QString write(const QByteArray &html, QString &failure,
               const QByteArray &nameTemplate = "/tmp/mtXXXXXXX");
 
 // Gives the file `name` the name with ".html" appended, replacing whatever entry has that name,
 // a planted link included, instead of writing through it. Returns the new name; on failure an
-// empty string, with the reason in `failure` and the file removed.
+// empty string, with "rename failed" and the system's reason in `failure`, and the file removed.
 QString giveHtmlName(const QByteArray &name, QString &failure);
 
 } // namespace HtmlAttachment

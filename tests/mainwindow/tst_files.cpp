@@ -113,6 +113,38 @@ private slots:
         QCOMPARE(state().each(&Meeting::saved), QList<bool>(subjects.size(), true));
     }
 
+    void openFailureTellsWhy_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason"); // the box's informative text
+        QTest::newRow("missing file") << "missing.xml"
+                                      << "No such file or directory";
+        QTest::newRow("directory") << "folder"
+                                   << "It is not a regular file.";
+        QTest::newRow("fifo") << "pipe"
+                              << "It is not a regular file.";
+        QTest::newRow("path below a regular file") << "road.xml/one.xml"
+                                                   << "Not a directory";
+    }
+
+    // Root-proof: no one can read these names. The box keeps its title and text and tells why.
+    void openFailureTellsWhy()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        document("Road");
+        QVERIFY(QDir(dir->path()).mkdir("folder"));
+        QVERIFY(makePipe("pipe"));
+        const QString file = path(name);
+        DialogScript script({chooseFile(file), press(Qt::Key_Return)});
+        window->fileOpen();
+
+        QCOMPARE(script.seen,
+                 QStringList({"file dialog QFileDialog | Open",
+                              "Critical Error | Cannot open file " + file}));
+        QCOMPARE(script.informativeTexts.value(0), reason);
+    }
+
     // Nothing notices that a file is loaded already; the two meetings share no record.
     void sameFileTwiceGivesIndependentMeetings()
     {

@@ -33,7 +33,8 @@ struct ReadBack
 
 static ReadBack exported(const QList<Meeting *> &meetings)
 {
-    return ReadBack(DueDateCalendar::text(meetings, exportTime));
+    int todoCount = 0;
+    return ReadBack(DueDateCalendar::text(meetings, exportTime, todoCount));
 }
 
 // The first property of the kind, read through its getter; null without one.
@@ -101,7 +102,9 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, address);
-        const QByteArray all = DueDateCalendar::text({meetingWith(text, address)}, exportTime);
+        int todoCount = 0;
+        const QByteArray all
+            = DueDateCalendar::text({meetingWith(text, address)}, exportTime, todoCount);
         QVERIFY2(all.endsWith("\r\n"), "the last line does not end with CRLF");
         for (const QByteArray &line : all.chopped(1).split('\n')) {
             QVERIFY2(line.endsWith('\r'), "a line ends with a bare LF: " + line);
@@ -112,6 +115,7 @@ private slots:
         }
         const ReadBack back(all);
         QCOMPARE(back.todos.size(), 1);
+        QCOMPARE(todoCount, 1);
         QCOMPARE(icalcomponent_count_errors(back.calendar.get()), 0);
         icalcomponent *todo = back.todos.first();
         QCOMPARE(textOf(todo, ICAL_SUMMARY_PROPERTY, icalproperty_get_summary), text);

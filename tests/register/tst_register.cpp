@@ -1,6 +1,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -325,26 +326,36 @@ private slots:
         QTest::addColumn<QString>("target"); // empty: no dialog is offered
         QTest::addColumn<bool>("dated");
         QTest::addColumn<QString>("shown"); // the box after the dialog, if any
-        QTest::newRow("written") << "due.ics" << true << "";
+        QTest::addColumn<int>("lastDueYear"); // 0: as made
+        QTest::addColumn<int>("todos"); // in the file
+        QTest::newRow("written") << "due.ics" << true << "" << 0 << 2;
+        QTest::newRow("a due date the calendar cannot hold")
+            << "due.ics" << true << "" << 4000 << 1;
         QTest::newRow("no due date at all") << "" << false
                                             << "Export due dates | No problem of the loaded "
-                                               "meetings has a due date.";
+                                               "meetings has a due date."
+                                            << 0 << 0;
         QTest::newRow("below a regular file")
-            << "taken/due.ics" << true << "Critical Error | Cannot save file %1";
+            << "taken/due.ics" << true << "Critical Error | Cannot save file %1" << 0 << 0;
     }
 
     // Through the save dialog into one whole file; a failure names the file and leaves nothing.
+    // The status bar counts the to-dos in the file.
     void exportDueDates()
     {
         QFETCH(QString, target);
         QFETCH(bool, dated);
         QFETCH(QString, shown);
+        QFETCH(int, lastDueYear);
+        QFETCH(int, todos);
         QVERIFY(writeFile(path("taken"), "a file where a folder would be"));
         Meeting *meeting = makeMeeting("M", {"A", "B"});
         for (Problem *problem : std::as_const(*meeting->problems)) {
             if (!dated)
                 problem->decision->due = QDateTime();
         }
+        if (lastDueYear != 0)
+            meeting->problems->last()->decision->due = QDateTime(QDate(lastDueYear, 1, 1), QTime());
         state().load({meeting});
 
         DialogScript script(target.isEmpty()
@@ -357,7 +368,10 @@ private slots:
             seen << shown.arg(path(target));
         QCOMPARE(script.seen, seen);
         const QByteArray calendar = readFile(path(target));
-        QCOMPARE(calendar.count("BEGIN:VTODO"), shown.isEmpty() ? 2 : 0);
+        QCOMPARE(calendar.count("BEGIN:VTODO"), todos);
+        if (shown.isEmpty())
+            QCOMPARE(window->statusBar()->currentMessage(),
+                     QString("%1 due dates exported to %2").arg(todos).arg(path(target)));
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files),
                  QStringList(shown.isEmpty() ? QStringList {"due.ics", "taken"}
                                              : QStringList {"taken"}));

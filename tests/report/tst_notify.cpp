@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "report/htmlattachment.h"
+#include "report/stylesheetfolder.h"
 #include "report/transformprocess.h"
 #include "support/dialogscript.h"
 #include "support/documents.h"
@@ -54,7 +55,7 @@ class tst_Notify : public WindowTest
     {
         QProcess xsltproc;
         xsltproc.setWorkingDirectory(QStringLiteral(MOOTRAK_SHARE_DIR));
-        xsltproc.start(QStringLiteral("xsltproc"), {QStringLiteral("mootrak.xsl"), document});
+        xsltproc.start(QStringLiteral("xsltproc"), {stylesheetName, document});
         xsltproc.waitForFinished();
         return xsltproc.readAllStandardOutput();
     }
@@ -326,6 +327,56 @@ private slots:
                          state().buildEmailBody(0), "--attach", attachment, "--to",
                          "ann@example.org", "--to", "-bob@example.org", "--to", "r0@example.org"}));
         QCOMPARE(readFile(attachment), QByteArray("<html>page"));
+    }
+
+    void attachmentFailureTellsWhy_data()
+    {
+        QTest::addColumn<QString>("nameTemplate"); // in the test's folder
+        QTest::addColumn<qint64>("sizeLimit");
+        QTest::addColumn<QString>("failure");
+        const qint64 none = qint64(RLIM_INFINITY);
+        QTest::newRow("folder missing")
+            << "missing/mtXXXXXX" << none << "mkstemp failed: No such file or directory";
+        QTest::newRow("folder is a regular file")
+            << "taken/mtXXXXXX" << none << "mkstemp failed: Not a directory";
+        QTest::newRow("disk full")
+            << "mtXXXXXX" << qint64(4) << "TMP file not written: File too large";
+    }
+
+    // Root-proof: a file-size limit stands for a full disk. The failing call's own errno is told,
+    // and no file is left behind.
+    void attachmentFailureTellsWhy()
+    {
+        QFETCH(QString, nameTemplate);
+        QFETCH(qint64, sizeLimit);
+        QFETCH(QString, failure);
+        QVERIFY(writeFile(path("taken"), "a file where a folder is wanted"));
+
+        QString told;
+        QString name;
+        {
+            const auto limit = limitFileSize(rlim_t(sizeLimit));
+            name = HtmlAttachment::write("<html>page", told, QFile::encodeName(path(nameTemplate)));
+        }
+
+        QCOMPARE(name, QString());
+        QCOMPARE(told, failure);
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList({"taken"}));
+    }
+
+    // Moving a file onto a folder fails; the file goes.
+    void renameFailureTellsWhy()
+    {
+        const QString written = path("mtABCDEF");
+        QVERIFY(writeFile(written, "<html>page"));
+        QVERIFY(QDir(dir->path()).mkpath("mtABCDEF.html/inside"));
+
+        QString told;
+        const QString name = HtmlAttachment::giveHtmlName(QFile::encodeName(written), told);
+
+        QCOMPARE(name, QString());
+        QCOMPARE(told, "rename failed: Is a directory");
+        QVERIFY2(!QFile::exists(written), "the file is still there");
     }
 
     // A link planted at the final name is replaced, not written through.
