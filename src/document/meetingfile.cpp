@@ -118,7 +118,8 @@ static char *writeLatin1(char *at, const QString &text)
 QByteArray fileContents(const QString &tree)
 {
     static const QByteArray header = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
-                                     "<?xml-stylesheet type=\"text/xsl\" href=\"mootrak.xsl\"?>\n";
+                                     "<?xml-stylesheet type=\"text/xsl\" href=\""
+        + stylesheetName.toLatin1() + "\"?>\n";
     QByteArray contents(header.size() + latin1Length(tree) + 1, Qt::Uninitialized);
     char *at = std::copy(header.begin(), header.end(), contents.data());
     *writeLatin1(at, tree) = '\n';

@@ -39,6 +39,9 @@ inline constexpr QLatin1String date {"date"}; // on the header and on a problem'
 inline constexpr QLatin1String count {"count"}; // on the three lists; never read
 } // namespace Attribute
 
+// The stylesheet every document names, found by xsltproc by this bare name.
+inline const QString stylesheetName = QStringLiteral("mootrak.xsl");
+
 // The most a meeting document ever needs is about ten levels and one attribute per element;
 // anything far beyond that is refused before a DOM is built.
 constexpr int maxDepth = 64;

@@ -3,12 +3,13 @@
 
 #include <QString>
 
+#include "document/meetingfile.h"
+
 // The folder xsltproc runs in, so that the bare name "mootrak.xsl" finds the stylesheet: the
 // folder Mootrak was started in when it holds one (a stylesheet of the user's own, or share/ of
 // the source tree), else the folder an installed Mootrak keeps its data in.
 QString stylesheetFolder();
 
-// The stylesheet's bare name, as the meeting documents name it too.
-inline const QString stylesheetName = QStringLiteral("mootrak.xsl");
+using MeetingFile::stylesheetName;
 
 #endif // STYLESHEETFOLDER_H

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/dateformat.h"
 #include "app/formwidgets.h"
 #include "app/personlist.h"
 #include "app/trace.h"
@@ -73,7 +74,7 @@ QHBoxLayout *frmFirst::createHeaderFields()
     txtPlace = makeNamed<QLineEdit>("txtPlace", page1);
     txtPlace->setMaxLength(50);
     dteDate = makeNamed<QDateTimeEdit>("dteDate", page1);
-    dteDate->setDisplayFormat(QStringLiteral("yyyy-MM-dd hh:mm:ss")); // documents keep seconds
+    dteDate->setDisplayFormat(DateFormat::display);
     dteDate->setCalendarPopup(true);
 
     Layout60 = makeNamedBox<QVBoxLayout>("Layout60");
