@@ -1,4 +1,6 @@
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -6,6 +8,8 @@
 #include "support/wizardanswers.h"
 
 using namespace Answers;
+
+static const Person brown {"Dee", "Brown", "", "", ""}; // what Edit and Add enter
 
 // A click on a problem button with the answers for the dialogs it opens; Edit and Delete act on
 // the first row, selected before.
@@ -23,6 +27,52 @@ class tst_FrmFirst : public QObject
     Q_OBJECT
 
     std::unique_ptr<frmFirst> wizard;
+
+    // The page of either list, shown, with the records "Young", "Adams" and "Miller" added in
+    // that order (the first `count` of them); the rows sort them otherwise.
+    QTreeWidget *showList(bool problems, int count = 3)
+    {
+        const QList<Person> people {{"Zed", "Young", "", "", ""},
+                                    {"Bob", "Adams", "", "", ""},
+                                    {"Cy", "Miller", "", "", ""}};
+        Script answers;
+        for (const Person &person : people.first(count))
+            answers << (problems ? describe(person.second, "") : enterPerson(person));
+        wizard->setStartId(problems ? 1 : 0);
+        wizard->show();
+        DialogScript script(answers);
+        for (int i = 0; i < count; ++i)
+            (problems ? wizard->btAddProblem : wizard->btAdd)->click();
+        return problems ? wizard->lvProblems : wizard->lbPart;
+    }
+    QStringList recordNames() const
+    {
+        QStringList names;
+        for (const Participant *person : std::as_const(*wizard->getParticipants()))
+            names << person->secondName;
+        for (const Problem *problem : std::as_const(*wizard->getProblems()))
+            names << problem->shortDescription;
+        return names;
+    }
+    static QStringList rows(const QTreeWidget *list)
+    {
+        QStringList texts;
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            texts << list->topLevelItem(row)->text(0);
+        return texts;
+    }
+    // The list's context menu as a right press at the first row, or below the rows, opens it.
+    static QMenu *contextMenu(QTreeWidget *list, bool onRow)
+    {
+        QWidget *viewport = list->viewport();
+        const QPoint pos = onRow ? list->visualItemRect(list->topLevelItem(0)).center()
+                                 : QPoint(5, viewport->height() - 5);
+        QTest::mousePress(viewport, Qt::RightButton, {}, pos);
+        QTest::mouseRelease(viewport, Qt::RightButton, {}, pos);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport->mapToGlobal(pos));
+        QApplication::sendEvent(viewport, &event);
+        return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    }
 
 private slots:
     void init() { wizard = std::make_unique<frmFirst>(); }
@@ -103,6 +153,105 @@ private slots:
         QCOMPARE(wizard->getProblems()->size(), problems);
         QCOMPARE(wizard->lvProblems->topLevelItemCount(), problems);
         QVERIFY2(!wizard->btDeleteProblem->isEnabled(), "no row stays selected for Delete");
+    }
+
+    void editAndDeleteTakeTheSelectedRow_data()
+    {
+        QTest::addColumn<bool>("problems");
+        QTest::addColumn<bool>("edit"); // or Delete
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("records"); // in the order added
+        QTest::addColumn<QStringList>("rows");
+
+        QTest::newRow("participant edited, middle row")
+            << false << true << 1 << QStringList {"Young", "Adams", "Brown"}
+            << QStringList {"Adams, Bob", "Brown, Dee", "Young, Zed"};
+        QTest::newRow("participant deleted, middle row")
+            << false << false << 1 << QStringList {"Young", "Adams"}
+            << QStringList {"Adams, Bob", "Young, Zed"};
+        QTest::newRow("problem edited, middle row")
+            << true << true << 1 << QStringList {"Young", "Adams", "Brown"}
+            << QStringList {"Adams", "Brown", "Young"};
+        QTest::newRow("problem deleted, first row")
+            << true << false << 0 << QStringList {"Young", "Miller"}
+            << QStringList {"Miller", "Young"};
+    }
+
+    // A row is tied to its record by its texts, not by its place in the sorted list.
+    void editAndDeleteTakeTheSelectedRow()
+    {
+        QFETCH(bool, problems);
+        QFETCH(bool, edit);
+        QFETCH(int, row);
+        QFETCH(QStringList, records);
+        QFETCH(QStringList, rows);
+        QTreeWidget *list = showList(problems);
+        list->setCurrentItem(list->topLevelItem(row));
+
+        DialogScript script({problems ? describe("Brown", "") : enterPerson(brown)});
+        if (problems)
+            (edit ? wizard->btEditProblem : wizard->btDeleteProblem)->click();
+        else
+            (edit ? wizard->btEdit : wizard->btDelete)->click();
+
+        QCOMPARE(recordNames(), records);
+        QCOMPARE(this->rows(list), rows);
+    }
+
+    void contextMenuOffersEditAndDeleteOnARow_data()
+    {
+        QTest::addColumn<bool>("problems");
+        QTest::addColumn<bool>("onRow");
+        QTest::newRow("participants, on a row") << false << true;
+        QTest::newRow("participants, below the rows") << false << false;
+        QTest::newRow("problems, on a row") << true << true;
+        QTest::newRow("problems, below the rows") << true << false;
+    }
+
+    // Add is always offered; Edit and Delete only with a row under the pointer.
+    void contextMenuOffersEditAndDeleteOnARow()
+    {
+        QFETCH(bool, problems);
+        QFETCH(bool, onRow);
+        QMenu *menu = contextMenu(showList(problems, 1), onRow);
+        QVERIFY(menu);
+        const auto close = qScopeGuard([menu] { menu->close(); });
+        QList<bool> enabled;
+        for (const QAction *action : menu->actions())
+            enabled << (action->isSeparator() || action->isEnabled());
+        QCOMPARE(enabled, QList<bool>({true, true, onRow, onRow}));
+    }
+
+    void contextMenuEntries_data()
+    {
+        QTest::addColumn<bool>("problems");
+        QTest::addColumn<int>("entry"); // 0 Add, 2 Edit, 3 Delete; 1 is the separator
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("participants: Add")
+            << false << 0 << QStringList {"Brown, Dee", "Young, Zed"};
+        QTest::newRow("participants: Edit") << false << 2 << QStringList {"Brown, Dee"};
+        QTest::newRow("participants: Delete") << false << 3 << QStringList {};
+        QTest::newRow("problems: Add") << true << 0 << QStringList {"Brown", "Young"};
+        QTest::newRow("problems: Edit") << true << 2 << QStringList {"Brown"};
+        QTest::newRow("problems: Delete") << true << 3 << QStringList {};
+    }
+
+    // Each entry does what the button of its name does, on its own list.
+    void contextMenuEntries()
+    {
+        QFETCH(bool, problems);
+        QFETCH(int, entry);
+        QFETCH(QStringList, rows);
+        QTreeWidget *list = showList(problems, 1);
+        QMenu *menu = contextMenu(list, true);
+        QVERIFY(menu);
+
+        DialogScript script({problems ? describe("Brown", "") : enterPerson(brown)});
+        QAction *action = menu->actions().value(entry);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+
+        QCOMPARE(this->rows(list), rows);
+        QCOMPARE(recordNames().size(), rows.size());
     }
 
     void dialogInput_data()
