@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "model/personrow.h"
 #include "support/wizardanswers.h"
 
 using namespace Answers;
@@ -45,28 +46,12 @@ class tst_FrmFirst : public QObject
             (problems ? wizard->btAddProblem : wizard->btAdd)->click();
         return problems ? wizard->lvProblems : wizard->lbPart;
     }
-    QStringList recordNames() const
-    {
-        QStringList names;
-        for (const Participant *person : std::as_const(*wizard->getParticipants()))
-            names << person->secondName;
-        for (const Problem *problem : std::as_const(*wizard->getProblems()))
-            names << problem->shortDescription;
-        return names;
-    }
-    static QStringList rows(const QTreeWidget *list)
-    {
-        QStringList texts;
-        for (int row = 0; row < list->topLevelItemCount(); ++row)
-            texts << list->topLevelItem(row)->text(0);
-        return texts;
-    }
-    // The list's context menu as a right press at the first row, or below the rows, opens it.
-    static QMenu *contextMenu(QTreeWidget *list, bool onRow)
+    // The list's context menu as a right press on the row, or below the rows (-1), opens it.
+    static QMenu *contextMenu(QTreeWidget *list, int row)
     {
         QWidget *viewport = list->viewport();
-        const QPoint pos = onRow ? list->visualItemRect(list->topLevelItem(0)).center()
-                                 : QPoint(5, viewport->height() - 5);
+        const QPoint pos = row >= 0 ? list->visualItemRect(list->topLevelItem(row)).center()
+                                    : QPoint(5, viewport->height() - 5);
         QTest::mousePress(viewport, Qt::RightButton, {}, pos);
         QTest::mouseRelease(viewport, Qt::RightButton, {}, pos);
         QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport->mapToGlobal(pos));
@@ -155,47 +140,67 @@ private slots:
         QVERIFY2(!wizard->btDeleteProblem->isEnabled(), "no row stays selected for Delete");
     }
 
-    void editAndDeleteTakeTheSelectedRow_data()
+    void commandsTakeTheSelectedRow_data()
     {
         QTest::addColumn<bool>("problems");
-        QTest::addColumn<bool>("edit"); // or Delete
-        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("menu"); // the context menu's entry, or the button
+        QTest::addColumn<int>("entry"); // 0 Add, 2 Edit, 3 Delete, in the menu's order
+        QTest::addColumn<int>("row"); // sorted: Adams, Miller, Young
         QTest::addColumn<QStringList>("records"); // in the order added
-        QTest::addColumn<QStringList>("rows");
-
-        QTest::newRow("participant edited, middle row")
-            << false << true << 1 << QStringList {"Young", "Adams", "Brown"}
-            << QStringList {"Adams, Bob", "Brown, Dee", "Young, Zed"};
-        QTest::newRow("participant deleted, middle row")
-            << false << false << 1 << QStringList {"Young", "Adams"}
-            << QStringList {"Adams, Bob", "Young, Zed"};
-        QTest::newRow("problem edited, middle row")
-            << true << true << 1 << QStringList {"Young", "Adams", "Brown"}
-            << QStringList {"Adams", "Brown", "Young"};
-        QTest::newRow("problem deleted, first row")
-            << true << false << 0 << QStringList {"Young", "Miller"}
-            << QStringList {"Miller", "Young"};
+        const auto row = [](const char *name, bool problems, bool menu, int entry, int row,
+                            const QStringList &records) {
+            QTest::newRow(name) << problems << menu << entry << row << records;
+        };
+        const QStringList added {"Young", "Adams", "Miller", "Brown"};
+        row("participant edited, middle row", false, false, 2, 1, {"Young", "Adams", "Brown"});
+        row("participant deleted, middle row", false, false, 3, 1, {"Young", "Adams"});
+        row("problem edited, middle row", true, false, 2, 1, {"Young", "Adams", "Brown"});
+        row("problem deleted, first row", true, false, 3, 0, {"Young", "Miller"});
+        row("participants menu: Add", false, true, 0, 0, added);
+        row("participants menu: Edit", false, true, 2, 2, {"Brown", "Adams", "Miller"});
+        row("participants menu: Delete", false, true, 3, 0, {"Young", "Miller"});
+        row("problems menu: Add", true, true, 0, 1, added);
+        row("problems menu: Edit", true, true, 2, 0, {"Young", "Brown", "Miller"});
+        row("problems menu: Delete", true, true, 3, 2, {"Adams", "Miller"});
     }
 
-    // A row is tied to its record by its texts, not by its place in the sorted list.
-    void editAndDeleteTakeTheSelectedRow()
+    // A row is tied to its record by its texts, not by its place in the sorted list; each menu
+    // entry does what the button of its name does, on its own list.
+    void commandsTakeTheSelectedRow()
     {
         QFETCH(bool, problems);
-        QFETCH(bool, edit);
+        QFETCH(bool, menu);
+        QFETCH(int, entry);
         QFETCH(int, row);
         QFETCH(QStringList, records);
-        QFETCH(QStringList, rows);
         QTreeWidget *list = showList(problems);
-        list->setCurrentItem(list->topLevelItem(row));
+        QMenu *popup = menu ? contextMenu(list, row) : nullptr;
+        if (!popup)
+            list->setCurrentItem(list->topLevelItem(row));
 
         DialogScript script({problems ? describe("Brown", "") : enterPerson(brown)});
-        if (problems)
-            (edit ? wizard->btEditProblem : wizard->btDeleteProblem)->click();
-        else
-            (edit ? wizard->btEdit : wizard->btDelete)->click();
+        if (popup) {
+            const QRect item = popup->actionGeometry(popup->actions().value(entry));
+            QTest::mouseClick(popup, Qt::LeftButton, {}, item.center());
+        } else if (problems) {
+            (entry == 2 ? wizard->btEditProblem : wizard->btDeleteProblem)->click();
+        } else {
+            (entry == 2 ? wizard->btEdit : wizard->btDelete)->click();
+        }
 
-        QCOMPARE(recordNames(), records);
-        QCOMPARE(this->rows(list), rows);
+        QStringList names, shown, rows;
+        for (const Participant *person : std::as_const(*wizard->getParticipants())) {
+            names << person->secondName;
+            shown << PersonRow::displayName(*person);
+        }
+        for (const Problem *problem : std::as_const(*wizard->getProblems()))
+            names << problem->shortDescription;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            rows << list->topLevelItem(i)->text(0);
+        QCOMPARE(names, records);
+        shown = problems ? names : shown;
+        shown.sort();
+        QCOMPARE(rows, shown); // sorted, and each record's own
     }
 
     void contextMenuOffersEditAndDeleteOnARow_data()
@@ -213,45 +218,13 @@ private slots:
     {
         QFETCH(bool, problems);
         QFETCH(bool, onRow);
-        QMenu *menu = contextMenu(showList(problems, 1), onRow);
+        QMenu *menu = contextMenu(showList(problems, 1), onRow ? 0 : -1);
         QVERIFY(menu);
         const auto close = qScopeGuard([menu] { menu->close(); });
         QList<bool> enabled;
         for (const QAction *action : menu->actions())
             enabled << (action->isSeparator() || action->isEnabled());
         QCOMPARE(enabled, QList<bool>({true, true, onRow, onRow}));
-    }
-
-    void contextMenuEntries_data()
-    {
-        QTest::addColumn<bool>("problems");
-        QTest::addColumn<int>("entry"); // 0 Add, 2 Edit, 3 Delete; 1 is the separator
-        QTest::addColumn<QStringList>("rows");
-        QTest::newRow("participants: Add")
-            << false << 0 << QStringList {"Brown, Dee", "Young, Zed"};
-        QTest::newRow("participants: Edit") << false << 2 << QStringList {"Brown, Dee"};
-        QTest::newRow("participants: Delete") << false << 3 << QStringList {};
-        QTest::newRow("problems: Add") << true << 0 << QStringList {"Brown", "Young"};
-        QTest::newRow("problems: Edit") << true << 2 << QStringList {"Brown"};
-        QTest::newRow("problems: Delete") << true << 3 << QStringList {};
-    }
-
-    // Each entry does what the button of its name does, on its own list.
-    void contextMenuEntries()
-    {
-        QFETCH(bool, problems);
-        QFETCH(int, entry);
-        QFETCH(QStringList, rows);
-        QTreeWidget *list = showList(problems, 1);
-        QMenu *menu = contextMenu(list, true);
-        QVERIFY(menu);
-
-        DialogScript script({problems ? describe("Brown", "") : enterPerson(brown)});
-        QAction *action = menu->actions().value(entry);
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-
-        QCOMPARE(this->rows(list), rows);
-        QCOMPARE(recordNames().size(), rows.size());
     }
 
     void dialogInput_data()
