@@ -24,7 +24,6 @@ class tst_Notify : public WindowTest
     Q_OBJECT
 
     std::optional<StandIns> standIns;
-    QByteArray oldPath;
     QString oldFolder;
     QList<QStringList> calls(const QString &program = QStringLiteral("kmail")) const
     {
@@ -63,16 +62,14 @@ private slots:
     void init()
     {
         WindowTest::init();
-        oldPath = qgetenv("PATH");
-        oldFolder = QDir::currentPath();
         standIns.emplace(dir->path());
-        standIns->onPath().dismiss(); // cleanup() puts PATH back
+        oldFolder = QDir::currentPath();
         QDir::setCurrent(QStringLiteral(MOOTRAK_SHARE_DIR));
     }
     void cleanup()
     {
-        qputenv("PATH", oldPath);
         QDir::setCurrent(oldFolder);
+        standIns.reset();
         WindowTest::cleanup();
     }
 
@@ -196,7 +193,7 @@ private slots:
     // A program that cannot start never finishes: the notification ends at once, and says so.
     void missingXsltprocIsReported()
     {
-        const auto alone = standIns->onPath(false); // no program of the machine
+        standIns->alone();
         loadSaved(makeMeeting("First", {"A"}));
         state().select(0);
 
@@ -278,7 +275,7 @@ private slots:
         QFETCH(bool, kmail);
         QFETCH(bool, xdgEmail);
         QFETCH(QString, called);
-        const auto alone = standIns->onPath(false); // no program of the machine
+        standIns->alone();
         standIns->install("xsltproc", "printf '<html>page'\n");
         if (!kmail)
             standIns->remove("kmail");

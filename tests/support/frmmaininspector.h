@@ -75,8 +75,6 @@ public:
     void sendNotification() { window.sendNotification(); }
     // Open without the file dialog: read, parse, build the records and the tree.
     void openFile(const QString &fileName) { window.openFile(fileName); }
-    // As Replace does: an empty list, so the next open asks nothing.
-    void forgetMeetings() { window.startNewMeetingsList(); }
 
     QString buildEmailBody(int index) const { return window.buildEmailBody(index); }
 
