@@ -52,8 +52,7 @@ class tst_FrmFirst : public QObject
         QWidget *viewport = list->viewport();
         const QPoint pos = row >= 0 ? list->visualItemRect(list->topLevelItem(row)).center()
                                     : QPoint(5, viewport->height() - 5);
-        QTest::mousePress(viewport, Qt::RightButton, {}, pos);
-        QTest::mouseRelease(viewport, Qt::RightButton, {}, pos);
+        QTest::mouseClick(viewport, Qt::RightButton, {}, pos);
         QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport->mapToGlobal(pos));
         QApplication::sendEvent(viewport, &event);
         return qobject_cast<QMenu *>(QApplication::activePopupWidget());
