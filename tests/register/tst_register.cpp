@@ -1,4 +1,3 @@
-#include <QHeaderView>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTextEdit>
