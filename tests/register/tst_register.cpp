@@ -223,8 +223,6 @@ private slots:
             << "delete" << false << QStringList {"C"} << QStringList {decided[2]};
         QTest::newRow("problem added") << "add" << false << QStringList {"A", "B", "C", "New"}
                                        << QStringList {decided + QStringList {"no decision yet"}};
-        QTest::newRow("decision typed while closed")
-            << "type" << true << QStringList {"A", "B", "C"} << typed;
         QTest::newRow("meeting deleted while closed")
             << "delete" << true << QStringList {"C"} << QStringList {decided[2]};
     }
