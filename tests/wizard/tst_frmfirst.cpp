@@ -174,6 +174,7 @@ private slots:
         QFETCH(QStringList, records);
         QTreeWidget *list = showList(problems);
         QMenu *popup = menu ? contextMenu(list, row) : nullptr;
+        QVERIFY2(popup || !menu, "no context menu");
         if (!popup)
             list->setCurrentItem(list->topLevelItem(row));
 
