@@ -1,6 +1,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolTip>
 
 #include "app/personlist.h"
 
@@ -9,6 +10,12 @@ class tst_PersonList : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup()
+    {
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+    }
+
     // Widths of the main window's list at its first size, maximised, and narrower than the titles.
     void columnsFitAndShareTheWidth_data()
     {
@@ -39,6 +46,12 @@ private slots:
             QVERIFY2(section >= header->sectionSizeHint(column), "a title is cut");
             QCOMPARE(section >= view.sizeHintForColumn(column), contentsFit);
         }
+        // Only a cut text offers a tip, the text whole.
+        const QPoint cell(header->sectionViewportPosition(1) + 2, 2);
+        QHelpEvent event(QEvent::ToolTip, cell, list.viewport()->mapToGlobal(cell));
+        QApplication::sendEvent(list.viewport(), &event);
+        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(),
+                 contentsFit ? QString() : QString("Quality assurance"));
         const int viewport = list.viewport()->width();
         if (width >= 318) {
             QVERIFY2(total <= viewport, "the list scrolls sideways");

@@ -24,7 +24,6 @@ private slots:
         QTemporaryDir dir;
         QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
         const StandIns standIns(dir.path());
-        const auto restorePath = standIns.onPath();
         const QString startFolder = QDir::currentPath();
         const auto restoreFolder = qScopeGuard([&] { QDir::setCurrent(startFolder); });
         QDir::setCurrent(QStringLiteral(MOOTRAK_SHARE_DIR));

@@ -30,8 +30,6 @@ class tst_Report : public WindowTest
 {
     Q_OBJECT
 
-    // Prints the meeting, loaded and selected, with the dialog answered; returns the status
-    // bar's messages.
     // The status bar messages of one print; `seen` gets the dialogs it showed, `informative`
     // their message boxes' informative texts.
     QStringList print(Meeting *meeting, const Script &answers, QStringList *seen = nullptr,

@@ -75,20 +75,16 @@ public:
     void sendNotification() { window.sendNotification(); }
     // Open without the file dialog: read, parse, build the records and the tree.
     void openFile(const QString &fileName) { window.openFile(fileName); }
-    // As Replace does: an empty list, so the next open asks nothing.
+    // As Replace does: the meetings go, and the next open asks nothing.
     void forgetMeetings() { window.startNewMeetingsList(); }
 
     QString buildEmailBody(int index) const { return window.buildEmailBody(index); }
 
-    // The document writer and reader, which the window keeps to itself.
+    // The document writer, as the window calls it.
     QString buildXmlString(int index) const { return window.buildXmlString(index); }
     QByteArray meetingFileContents(int index) const
     {
         return MeetingFile::fileContents(window.buildXmlString(index));
-    }
-    Meeting *readXmlFile(const QDomDocument &document) const
-    {
-        return window.readXmlFile(document);
     }
 
 private:

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QMetaType>
+#include <QSet>
 #include <QStringList>
 #include <QTest>
 
@@ -92,9 +93,38 @@ inline Problem *recordOf(const ProblemValue &value, RecordStore &records)
     return problem;
 }
 
+// Meetings a test keeps to itself, never loaded into a window, go when the test program ends; one
+// that a window frees takes itself off the list as it goes.
+class TestMeetings
+{
+public:
+    static void keep(Meeting *meeting)
+    {
+        meeting->records.make<Unlisting>(meeting);
+        alive().insert(meeting);
+    }
+
+private:
+    struct Unlisting
+    {
+        Meeting *meeting;
+        ~Unlisting() { alive().remove(meeting); }
+    };
+    struct Alive : QSet<Meeting *>
+    {
+        ~Alive() { qDeleteAll(QSet<Meeting *>(*this)); }
+    };
+    static Alive &alive()
+    {
+        static Alive meetings;
+        return meetings;
+    }
+};
+
 inline Meeting *recordOf(const MeetingValue &value)
 {
     auto *meeting = new Meeting;
+    TestMeetings::keep(meeting);
     meeting->subject = value.subject;
     meeting->date = value.date;
     meeting->place = value.place;

@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -14,12 +13,18 @@
 class StandIns
 {
 public:
+    // First on PATH until they go.
     explicit StandIns(const QString &folder)
         : folder(folder)
+        , oldPath(qgetenv("PATH"))
     {
         QDir().mkpath(folder + "/bin");
         installRecorder("kmail");
+        qputenv("PATH", QFile::encodeName(folder + "/bin") + ':' + oldPath);
     }
+    ~StandIns() { qputenv("PATH", oldPath); }
+    StandIns(const StandIns &) = delete;
+    StandIns &operator=(const StandIns &) = delete;
 
     // A program that keeps each call's arguments, NUL-terminated, in a file of its own under
     // calls-<program>/, moved into place whole.
@@ -43,23 +48,16 @@ public:
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
 
-    // Puts the stand-ins first on PATH until the guard goes. Without the system's folders, only
-    // the tools the stand-ins' scripts use are reached, so no program of the machine is found.
-    auto onPath(bool keepSystemPath = true) const
+    // Leaves the system's folders off PATH: only the tools the stand-ins' scripts use are
+    // reached, so no program of the machine is found.
+    void alone() const
     {
-        const QByteArray oldPath = qgetenv("PATH");
-        const QByteArray bin = QFile::encodeName(folder + "/bin");
-        if (!keepSystemPath) {
-            QDir().mkpath(folder + "/tools");
-            for (const char *tool : {"basename", "dirname", "mktemp", "mv", "cat", "sleep"}) {
-                const QString found = QStandardPaths::findExecutable(QString::fromLatin1(tool));
-                QFile::link(found, folder + "/tools/" + QString::fromLatin1(tool));
-            }
+        QDir().mkpath(folder + "/tools");
+        for (const char *tool : {"basename", "dirname", "mktemp", "mv", "cat", "sleep"}) {
+            const QString found = QStandardPaths::findExecutable(QString::fromLatin1(tool));
+            QFile::link(found, folder + "/tools/" + QString::fromLatin1(tool));
         }
-        qputenv("PATH",
-                keepSystemPath ? bin + ':' + oldPath
-                               : bin + ':' + QFile::encodeName(folder + "/tools"));
-        return qScopeGuard([oldPath] { qputenv("PATH", oldPath); });
+        qputenv("PATH", QFile::encodeName(folder + "/bin:" + folder + "/tools"));
     }
 
     // The arguments of every call of a recording program so far, in no particular order.
@@ -79,6 +77,9 @@ public:
     }
 
     const QString folder;
+
+private:
+    const QByteArray oldPath;
 };
 
 #endif // STANDINS_H

@@ -21,7 +21,7 @@ protected:
     frmMainInspector state() const { return frmMainInspector(*window); }
     QString path(const QString &name) const { return dir->filePath(name); }
 
-private slots:
+protected slots:
     void init()
     {
         dir = std::make_unique<QTemporaryDir>();

@@ -16,16 +16,13 @@
 // in as a paste would, since key clicks cannot spell characters beyond Latin-1.
 namespace Answers {
 
-// Fills the description dialog and presses OK; `shown` gets the full description it opened with.
-inline DialogScript::Answer describe(const QString &shortText, const QString &fullText,
-                                     QString *shown = nullptr)
+// Fills the description dialog and presses OK.
+inline DialogScript::Answer describe(const QString &shortText, const QString &fullText)
 {
     return [=](QWidget *dialog) {
         auto *description = qobject_cast<frmDescription *>(dialog);
         if (!description)
             return dialog->close(), void();
-        if (shown)
-            *shown = description->txtFull->toPlainText();
         description->txtShort->clear();
         description->txtShort->insert(shortText);
         description->txtFull->setPlainText(fullText);

@@ -1,11 +1,16 @@
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "model/personrow.h"
 #include "support/wizardanswers.h"
 
 using namespace Answers;
+
+static const Person brown {"Dee", "Brown", "", "", ""}; // what Edit and Add enter
 
 // A click on a problem button with the answers for the dialogs it opens; Edit and Delete act on
 // the first row, selected before.
@@ -23,6 +28,35 @@ class tst_FrmFirst : public QObject
     Q_OBJECT
 
     std::unique_ptr<frmFirst> wizard;
+
+    // The page of either list, shown, with the records "Young", "Adams" and "Miller" added in
+    // that order (the first `count` of them); the rows sort them otherwise.
+    QTreeWidget *showList(bool problems, int count = 3)
+    {
+        const QList<Person> people {{"Zed", "Young", "", "", ""},
+                                    {"Bob", "Adams", "", "", ""},
+                                    {"Cy", "Miller", "", "", ""}};
+        Script answers;
+        for (const Person &person : people.first(count))
+            answers << (problems ? describe(person.second, "") : enterPerson(person));
+        wizard->setStartId(problems ? 1 : 0);
+        wizard->show();
+        DialogScript script(answers);
+        for (int i = 0; i < count; ++i)
+            (problems ? wizard->btAddProblem : wizard->btAdd)->click();
+        return problems ? wizard->lvProblems : wizard->lbPart;
+    }
+    // The list's context menu as a right press on the row, or below the rows (-1), opens it.
+    static QMenu *contextMenu(QTreeWidget *list, int row)
+    {
+        QWidget *viewport = list->viewport();
+        const QPoint pos = row >= 0 ? list->visualItemRect(list->topLevelItem(row)).center()
+                                    : QPoint(5, viewport->height() - 5);
+        QTest::mouseClick(viewport, Qt::RightButton, {}, pos);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport->mapToGlobal(pos));
+        QApplication::sendEvent(viewport, &event);
+        return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    }
 
 private slots:
     void init() { wizard = std::make_unique<frmFirst>(); }
@@ -103,6 +137,94 @@ private slots:
         QCOMPARE(wizard->getProblems()->size(), problems);
         QCOMPARE(wizard->lvProblems->topLevelItemCount(), problems);
         QVERIFY2(!wizard->btDeleteProblem->isEnabled(), "no row stays selected for Delete");
+    }
+
+    void commandsTakeTheSelectedRow_data()
+    {
+        QTest::addColumn<bool>("problems");
+        QTest::addColumn<bool>("menu"); // the context menu's entry, or the button
+        QTest::addColumn<int>("entry"); // 0 Add, 2 Edit, 3 Delete, in the menu's order
+        QTest::addColumn<int>("row"); // sorted: Adams, Miller, Young
+        QTest::addColumn<QStringList>("records"); // in the order added
+        const auto row = [](const char *name, bool problems, bool menu, int entry, int row,
+                            const QStringList &records) {
+            QTest::newRow(name) << problems << menu << entry << row << records;
+        };
+        const QStringList added {"Young", "Adams", "Miller", "Brown"};
+        row("participant edited, middle row", false, false, 2, 1, {"Young", "Adams", "Brown"});
+        row("participant deleted, middle row", false, false, 3, 1, {"Young", "Adams"});
+        row("problem edited, middle row", true, false, 2, 1, {"Young", "Adams", "Brown"});
+        row("problem deleted, first row", true, false, 3, 0, {"Young", "Miller"});
+        row("participants menu: Add", false, true, 0, 0, added);
+        row("participants menu: Edit", false, true, 2, 2, {"Brown", "Adams", "Miller"});
+        row("participants menu: Delete", false, true, 3, 0, {"Young", "Miller"});
+        row("problems menu: Add", true, true, 0, 1, added);
+        row("problems menu: Edit", true, true, 2, 0, {"Young", "Brown", "Miller"});
+        row("problems menu: Delete", true, true, 3, 2, {"Adams", "Miller"});
+    }
+
+    // A row is tied to its record by its texts, not by its place in the sorted list; each menu
+    // entry does what the button of its name does, on its own list.
+    void commandsTakeTheSelectedRow()
+    {
+        QFETCH(bool, problems);
+        QFETCH(bool, menu);
+        QFETCH(int, entry);
+        QFETCH(int, row);
+        QFETCH(QStringList, records);
+        QTreeWidget *list = showList(problems);
+        QMenu *popup = menu ? contextMenu(list, row) : nullptr;
+        QVERIFY2(popup || !menu, "no context menu");
+        if (!popup)
+            list->setCurrentItem(list->topLevelItem(row));
+
+        DialogScript script({problems ? describe("Brown", "") : enterPerson(brown)});
+        if (popup) {
+            const QRect item = popup->actionGeometry(popup->actions().value(entry));
+            QTest::mouseClick(popup, Qt::LeftButton, {}, item.center());
+        } else if (problems) {
+            (entry == 2 ? wizard->btEditProblem : wizard->btDeleteProblem)->click();
+        } else {
+            (entry == 2 ? wizard->btEdit : wizard->btDelete)->click();
+        }
+
+        QStringList names, shown, rows;
+        for (const Participant *person : std::as_const(*wizard->getParticipants())) {
+            names << person->secondName;
+            shown << PersonRow::displayName(*person);
+        }
+        for (const Problem *problem : std::as_const(*wizard->getProblems()))
+            names << problem->shortDescription;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            rows << list->topLevelItem(i)->text(0);
+        QCOMPARE(names, records);
+        shown = problems ? names : shown;
+        shown.sort();
+        QCOMPARE(rows, shown); // sorted, and each record's own
+    }
+
+    void contextMenuOffersEditAndDeleteOnARow_data()
+    {
+        QTest::addColumn<bool>("problems");
+        QTest::addColumn<bool>("onRow");
+        QTest::newRow("participants, on a row") << false << true;
+        QTest::newRow("participants, below the rows") << false << false;
+        QTest::newRow("problems, on a row") << true << true;
+        QTest::newRow("problems, below the rows") << true << false;
+    }
+
+    // Add is always offered; Edit and Delete only with a row under the pointer.
+    void contextMenuOffersEditAndDeleteOnARow()
+    {
+        QFETCH(bool, problems);
+        QFETCH(bool, onRow);
+        QMenu *menu = contextMenu(showList(problems, 1), onRow ? 0 : -1);
+        QVERIFY(menu);
+        const auto close = qScopeGuard([menu] { menu->close(); });
+        QList<bool> enabled;
+        for (const QAction *action : menu->actions())
+            enabled << (action->isSeparator() || action->isEnabled());
+        QCOMPARE(enabled, QList<bool>({true, true, onRow, onRow}));
     }
 
     void dialogInput_data()
