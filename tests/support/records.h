@@ -107,8 +107,11 @@ public:
 private:
     struct Unlisting
     {
-        Meeting *meeting;
+        explicit Unlisting(Meeting *meeting)
+            : meeting(meeting)
+        { }
         ~Unlisting() { alive().remove(meeting); }
+        Meeting *meeting;
     };
     struct Alive : QSet<Meeting *>
     {
