@@ -4,8 +4,6 @@
 
 void RecordStore::adopt(RecordStore &other)
 {
-    if (&other == this)
-        return;
     kept.insert(kept.end(), std::make_move_iterator(other.kept.begin()),
                 std::make_move_iterator(other.kept.end()));
     other.kept.clear();

@@ -27,7 +27,7 @@ public:
         return object;
     }
 
-    // Takes over everything `other` keeps; `other` is left empty.
+    // Takes over everything another store keeps; `other` is left empty.
     void adopt(RecordStore &other);
 
     // How many objects the store keeps.

@@ -50,18 +50,6 @@ private slots:
         QCOMPARE(gone, (QStringList {"2", "1"}));
     }
 
-    void adoptingItselfKeepsAll()
-    {
-        QStringList gone;
-        {
-            RecordStore records;
-            records.make<Witness>(gone, "1");
-            records.adopt(records);
-            QCOMPARE(records.size(), std::size_t(1));
-        }
-        QCOMPARE(gone, QStringList {"1"});
-    }
-
     // A meeting frees what its store holds, and only then.
     void meetingFreesItsRecords()
     {
