@@ -35,6 +35,8 @@ p { margin: .2em 0; }
 .none { color: #888; font-style: italic; }
 .text { white-space: pre-wrap; }
 .problem { border-left: 3px solid #ddd; padding-left: 1em; }
+.problem.done { border-left-color: #6a6; }
+.done-mark { color: #363; font-weight: 600; }
 table { width: 100%; table-layout: fixed; border-collapse: collapse; margin: .3em 0; }
 th, td { text-align: left; vertical-align: top; padding: .3em .5em; border: 1px solid #ddd; }
 th { font-weight: 600; color: #555; background: #f4f4f4; }
@@ -81,11 +83,14 @@ a { color: #0645ad; }
         <h2>Problems (<xsl:value-of select="count(problems/problem)"/>)</h2>
         <xsl:if test="not(problems/problem)"><p class="none">No problems</p></xsl:if>
         <xsl:for-each select="problems/problem">
+          <xsl:variable name="done" select="normalize-space(decision/@done)"/>
           <div class="problem">
+            <xsl:if test="$done"><xsl:attribute name="class">problem done</xsl:attribute></xsl:if>
             <h3><xsl:value-of select="position()"/>. <xsl:call-template name="value">
                 <xsl:with-param name="value" select="short"/>
                 <xsl:with-param name="none">(untitled problem)</xsl:with-param>
               </xsl:call-template>
+              <xsl:if test="$done"><xsl:text> </xsl:text><span class="done-mark">(done)</span></xsl:if>
             </h3>
             <h4>Description</h4>
             <xsl:call-template name="text">
@@ -103,6 +108,9 @@ a { color: #0645ad; }
                 <xsl:with-param name="none">no date</xsl:with-param>
               </xsl:call-template>
             </p>
+            <xsl:if test="$done">
+              <p><span class="label">Done: </span><span class="done-mark"><xsl:value-of select="$done"/></span></p>
+            </xsl:if>
             <h4>Responsibles</h4>
             <xsl:call-template name="people">
               <xsl:with-param name="people" select="responsibles/responsible"/>

@@ -1,6 +1,7 @@
 #include "app/frmmain.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QDebug>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -102,9 +104,16 @@ QVBoxLayout *frmMain::createDecisionGroup()
 
     lblDue = makeNamed<QLabel>("lblDue", tr("Выполнить до:"), Layout58);
     dtDue = makeNamed<DueDateEdit>("dtDue", Layout58);
+    btNoDue = makeNamed<QToolButton>("btNoDue", Layout58);
+    btNoDue->setText(tr("No date"));
+    btNoDue->setToolTip(tr("The problem has no due date"));
+    btNoDue->setFocusPolicy(Qt::StrongFocus);
+    chkDone = makeNamed<QCheckBox>("chkDone", tr("Do&ne"), Layout58);
     Layout55 = makeNamedBox<QHBoxLayout>("Layout55");
     Layout55->addWidget(lblDue);
     Layout55->addWidget(dtDue);
+    Layout55->addWidget(btNoDue);
+    Layout55->addWidget(chkDone);
     Layout55->addStretch();
     Layout56->addLayout(Layout55);
     return Layout56;
@@ -156,6 +165,9 @@ void frmMain::createActions()
                                      tr("&Open decisions..."), QKeySequence(Qt::CTRL | Qt::Key_D));
     decisionsExportAction = makeAction("decisionsExportAction", tr("Export due dates"),
                                        tr("&Export due dates..."), none);
+    decisionsFollowUpAction = makeAction("decisionsFollowUpAction", tr("New follow-up meeting"),
+                                         tr("New &follow-up meeting..."), none);
+    decisionsFollowUpAction->setEnabled(false); // until a meeting is selected
     editUndoAction = makeAction("editUndoAction", tr("Undo"), tr("&Undo"),
                                 QKeySequence(Qt::CTRL | Qt::Key_Z), "undo");
     editRedoAction = makeAction("editRedoAction", tr("Redo"), tr("&Redo"),
@@ -201,6 +213,8 @@ void frmMain::createMenus()
     decisionsMenu = menubar->addMenu(tr("&Decisions"));
     decisionsMenu->addAction(decisionsOpenAction);
     decisionsMenu->addAction(decisionsExportAction);
+    decisionsMenu->addSeparator();
+    decisionsMenu->addAction(decisionsFollowUpAction);
 
     helpMenu = menubar->addMenu(tr("&Help"));
     helpMenu->addAction(helpContentsAction);
@@ -218,11 +232,13 @@ void frmMain::connectSignals()
     connect(fileExitAction, &QAction::triggered, this, &frmMain::fileExit);
     connect(decisionsOpenAction, &QAction::triggered, this, &frmMain::decisionsOpen);
     connect(decisionsExportAction, &QAction::triggered, this, &frmMain::decisionsExport);
+    connect(decisionsFollowUpAction, &QAction::triggered, this, &frmMain::decisionsFollowUp);
     connect(helpIndexAction, &QAction::triggered, this, &frmMain::helpIndex);
     connect(helpContentsAction, &QAction::triggered, this, &frmMain::helpContents);
     connect(helpAboutAction, &QAction::triggered, this, &frmMain::helpAbout);
     connect(lvProblems, &QTreeWidget::itemSelectionChanged, this,
             [this] { lvProblems_selectionChanged(lvProblems->selectedItems().value(0)); });
+    connect(lvProblems, &QTreeWidget::itemSelectionChanged, this, &frmMain::updateFollowUpAction);
     connect(btAddResp, &QPushButton::clicked, this, &frmMain::btAddResp_clicked);
     connect(lvResp, &QTreeWidget::itemSelectionChanged, this,
             [this] { lvResp_selectionChanged(lvResp->selectedItems().value(0)); });
@@ -230,6 +246,8 @@ void frmMain::connectSignals()
     connect(btDeleteResp, &QPushButton::clicked, this, &frmMain::btDeleteResp_clicked);
     connect(txtDecision, &QTextEdit::textChanged, this, &frmMain::txtDecision_textChanged);
     connect(dtDue, &QDateTimeEdit::dateTimeChanged, this, &frmMain::dtDue_valueChanged);
+    connect(btNoDue, &QToolButton::clicked, dtDue, &DueDateEdit::clearDue);
+    connect(chkDone, &QCheckBox::toggled, this, &frmMain::chkDone_toggled);
     connect(txtNotes, &QTextEdit::textChanged, this, &frmMain::txtNotes_textChanged);
     connect(lvProblems, &QTreeWidget::itemExpanded, this, &frmMain::lvProblems_expanded);
     connect(lvResp, &QTreeWidget::itemDoubleClicked, this, &frmMain::lvResp_doubleClicked);

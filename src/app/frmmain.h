@@ -15,6 +15,7 @@
 #include "model/meeting.h"
 
 class QAction;
+class QCheckBox;
 class DueDateEdit;
 class frmDecisions;
 class QHBoxLayout;
@@ -26,6 +27,7 @@ class QPushButton;
 class QSplitter;
 class QTextEdit;
 class QToolBar;
+class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QVBoxLayout;
@@ -57,6 +59,8 @@ public:
     QHBoxLayout *Layout55;
     QLabel *lblDue;
     DueDateEdit *dtDue;
+    QToolButton *btNoDue; // sets the problem's due date to none
+    QCheckBox *chkDone; // the problem's decision is done
     QHBoxLayout *Layout9_2;
     QVBoxLayout *Layout8_2;
     QLabel *lblResp;
@@ -82,6 +86,7 @@ public:
     QAction *fileExitAction;
     QAction *decisionsOpenAction;
     QAction *decisionsExportAction;
+    QAction *decisionsFollowUpAction;
     QAction *editUndoAction;
     QAction *editRedoAction;
     QAction *editCutAction;
@@ -124,6 +129,9 @@ public slots:
     void decisionsOpen(); // register/frmmain_register.cpp
     void decisionsExport(); // register/frmmain_register.cpp
     void showDecision(Meeting *meeting, Problem *problem); // register/frmmain_register.cpp
+    // Marks the decision done now, or open again, wherever the mark was asked for.
+    void markDone(Meeting *meeting, Problem *problem, bool done); // mainwindow/frmmain_editor.cpp
+    void decisionsFollowUp(); // followup/frmmain_followup.cpp
 
 signals:
     // The list of meetings changed: New, Open, Add problem, Delete.
@@ -182,8 +190,12 @@ private:
     // Marks the meeting changed and tells who follows the records.
     void recordEdited(const EditTarget &target);
 
-    // New, add problem and delete.
-    Meeting *meetingFromWizard();
+    void showDoneMark(const Problem *problem);
+    void chkDone_toggled(bool done);
+    void updateFollowUpAction();
+
+    // New, add problem and delete; a follow-up fills the wizard in from the meeting before it.
+    Meeting *meetingFromWizard(const Meeting *followed = nullptr);
     void clearEditor();
     void setEditorOpen(bool open);
 

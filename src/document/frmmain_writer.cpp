@@ -66,6 +66,8 @@ void frmMain::addNodeProblem(QDomElement *parent, QString group, QString element
         item.appendChild(decision);
         decision.appendChild(document.createTextNode(xmlSafe(problem->decision->text)));
         addAttr(&decision, Attribute::date, textDate(problem->decision->due));
+        if (problem->decision->isDone())
+            addAttr(&decision, Attribute::done, textDate(problem->decision->done));
 
         addNodeParticipant(&item, Tag::responsibles, Tag::responsible, problem->responsibles);
     }

@@ -37,12 +37,13 @@ namespace Attribute {
 inline constexpr QLatin1String about {"about"}; // the meeting's subject, on the root
 inline constexpr QLatin1String date {"date"}; // on the header and on a problem's decision
 inline constexpr QLatin1String count {"count"}; // on the three lists; never read
+inline constexpr QLatin1String done {"done"}; // on a decision marked done, when it was
 } // namespace Attribute
 
 // The stylesheet every document names, found by xsltproc by this bare name.
 inline const QString stylesheetName = QStringLiteral("mootrak.xsl");
 
-// The most a meeting document ever needs is about ten levels and one attribute per element;
+// The most a meeting document ever needs is about ten levels and two attributes per element;
 // anything far beyond that is refused before a DOM is built.
 constexpr int maxDepth = 64;
 constexpr int maxAttributes = 64;

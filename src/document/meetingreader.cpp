@@ -43,6 +43,13 @@ static QDateTime dateAttribute(const QDomNode &node)
     return dateFromText(node.toElement().attribute(Attribute::date));
 }
 
+// A mark that is not a date leaves the decision open; the file still opens.
+static QDateTime doneAttribute(const QDomNode &decision)
+{
+    const QDateTime done = dateFromText(decision.toElement().attribute(Attribute::done));
+    return done.isValid() ? done : QDateTime();
+}
+
 // Sets the member that the element named `name` holds; false when no field has that name.
 template<typename Record, std::size_t N>
 static bool readTextField(const QDomNode &element, const QString &name,
@@ -155,6 +162,7 @@ Problem *readProblem(const QDomNode &problem, RecordStore &records)
         if (nameMatches(name, Tag::decision)) {
             decision->text = fieldValue(child);
             decision->due = dateAttribute(child);
+            decision->done = doneAttribute(child);
         } else if (nameMatches(name, Tag::responsibles)) {
             record->responsibles = readPersons(child, Tag::responsible, records);
         }

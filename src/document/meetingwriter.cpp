@@ -73,7 +73,7 @@ void appendEscaped(QString &out, QStringView text, bool attribute)
 }
 
 // Builds the text one element at a time, indented by one space per level. Every element
-// carries at most one attribute.
+// carries at most two attributes.
 class TreeText
 {
 public:
@@ -81,10 +81,12 @@ public:
 
     // An element holding one text.
     void field(int depth, QLatin1String tag, const QString &value,
-               QLatin1String attribute = QLatin1String(), const QString &attributeValue = {})
+               QLatin1String attribute = QLatin1String(), const QString &attributeValue = {},
+               QLatin1String secondAttribute = QLatin1String(), const QString &secondValue = {})
     {
         indent(depth);
         openTag(tag, attribute, attributeValue);
+        appendAttribute(secondAttribute, secondValue);
         text.append(u'>');
         appendEscaped(text, value, false);
         closeTag(tag);
@@ -111,9 +113,15 @@ private:
     void openTag(QLatin1String tag, QLatin1String attribute, const QString &value)
     {
         text.append(u'<').append(tag);
-        if (attribute.isNull())
+        appendAttribute(attribute, value);
+    }
+
+    // Nothing for a null name.
+    void appendAttribute(QLatin1String name, const QString &value)
+    {
+        if (name.isNull())
             return;
-        text.append(u' ').append(attribute).append(QLatin1String("=\""));
+        text.append(u' ').append(name).append(QLatin1String("=\""));
         appendEscaped(text, value, true);
         text.append(u'"');
     }
@@ -161,8 +169,10 @@ void writeProblem(TreeText &out, int depth, const Problem &problem)
 {
     out.start(depth, Tag::problem);
     writeFields(out, depth + 1, problem, problemFields);
-    out.field(depth + 1, Tag::decision, problem.decision->text, Attribute::date,
-              textDate(problem.decision->due));
+    // The done mark only when set, so a meeting with no decision done writes what it always did.
+    const Decision &decision = *problem.decision;
+    out.field(depth + 1, Tag::decision, decision.text, Attribute::date, textDate(decision.due),
+              decision.isDone() ? Attribute::done : QLatin1String(), textDate(decision.done));
     writePersons(out, depth + 1, Tag::responsibles, Tag::responsible, *problem.responsibles);
     out.end(depth, Tag::problem);
 }

@@ -20,6 +20,10 @@ public:
 
     void stepBy(int steps) override;
 
+public slots:
+    // Shows "no date", as an edit by the user.
+    void clearDue() { setDateTime(minimumDateTime()); }
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
 

@@ -38,9 +38,11 @@ void frmMain::fileNew()
 
 // The wizard lives for one run. The meeting takes over its two lists with the store that holds
 // them and their records; a cancelled run frees what it made.
-Meeting *frmMain::meetingFromWizard()
+Meeting *frmMain::meetingFromWizard(const Meeting *followed)
 {
     frmFirst wizard;
+    if (followed)
+        wizard.fillFollowUp(*followed);
     if (wizard.exec() != QDialog::Accepted) {
         trace(QStringLiteral("Rejected"));
         return nullptr;

@@ -1,5 +1,6 @@
 #include "app/frmmain.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -70,6 +71,29 @@ void frmMain::dtDue_valueChanged(const QDateTime &dt)
     recordEdited(target);
 }
 
+void frmMain::markDone(Meeting *meeting, Problem *problem, bool done)
+{
+    if (!meeting || !problem || problem->decision->isDone() == done)
+        return;
+    problem->decision->done = done ? wholeSecondsNow() : QDateTime();
+    recordEdited({meeting, problem});
+    if (editedMeeting() == meeting && editedProblem(meeting) == problem)
+        showDoneMark(problem);
+}
+
+// Shows the mark without taking the showing for an edit; a meeting has none.
+void frmMain::showDoneMark(const Problem *problem)
+{
+    const QSignalBlocker quiet(chkDone);
+    chkDone->setChecked(problem && problem->decision->isDone());
+}
+
+void frmMain::chkDone_toggled(bool done)
+{
+    const EditTarget target = editTarget(true);
+    markDone(target.meeting, target.problem, done);
+}
+
 // The list that lvResp shows: the meeting's participants in meeting mode, the problem's
 // responsibles in problem mode; null when there is no such record.
 QList<Participant *> *frmMain::personList(Meeting *meeting) const
@@ -90,8 +114,11 @@ void frmMain::btAddResp_clicked()
         trace(QLatin1String("Problem N: ") + QString::number(currentProblem));
 
     Meeting *meeting = editedMeeting();
+    // A responsible is most often one of the meeting's participants.
+    const QList<Participant *> suggestions
+        = meeting && currentProblem != -1 ? *meeting->participants : QList<Participant *>();
     Participant *person = frmPeople::askNew(this, tr("Adding new person"),
-                                            meeting ? meeting->records : slotRecords);
+                                            meeting ? meeting->records : slotRecords, suggestions);
     if (!person)
         return;
     QList<Participant *> *persons = personList(meeting);

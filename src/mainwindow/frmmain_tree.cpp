@@ -1,10 +1,12 @@
 #include "app/frmmain.h"
 
+#include <QCheckBox>
 #include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include "app/trace.h"
@@ -33,6 +35,7 @@ void frmMain::clearEditor()
     txtDecision->clear();
     txtNotes->clear();
     dtDue->showDue(QDateTime());
+    showDoneMark(nullptr);
     lblResp->setText(tr("Responsibles:"));
     lblDue->setText(tr("Выполнить до:"));
     setEditorOpen(false);
@@ -43,6 +46,9 @@ void frmMain::setEditorOpen(bool open)
     txtDecision->setReadOnly(!open);
     txtNotes->setReadOnly(!open);
     dtDue->setEnabled(open);
+    // A meeting keeps its date and has no done mark.
+    btNoDue->setEnabled(open && currentProblem != -1);
+    chkDone->setEnabled(open && currentProblem != -1);
     btAddResp->setEnabled(open);
     btEditResp->setEnabled(false);
     btDeleteResp->setEnabled(false);
@@ -109,6 +115,7 @@ void frmMain::showMeeting(QTreeWidgetItem *li)
     showPersons(*meeting->participants);
     lblDue->setText(tr("Opened date:"));
     showInEditor(meeting->decisionText, meeting->notes, meeting->date);
+    showDoneMark(nullptr);
 }
 
 void frmMain::showProblem(QTreeWidgetItem *li)
@@ -129,6 +136,7 @@ void frmMain::showProblem(QTreeWidgetItem *li)
     showPersons(*problem->responsibles);
     lblDue->setText(tr("Execute before:"));
     showInEditor(problem->decision->text, problem->notes, problem->decision->due);
+    showDoneMark(problem);
 }
 
 void frmMain::lvProblems_selectionChanged(QTreeWidgetItem *li)

@@ -32,8 +32,11 @@ public:
     Decision(const QString &text, const QDateTime &due);
     virtual ~Decision() = default;
 
+    bool isDone() const { return done.isValid(); }
+
     QString text;
     QDateTime due;
+    QDateTime done; // when the decision was marked done; null while it is open
 };
 
 class Problem

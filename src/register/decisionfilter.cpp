@@ -14,6 +14,12 @@ void DecisionFilter::setFilterText(const QString &text)
     invalidateFilter();
 }
 
+void DecisionFilter::setShowDone(bool show)
+{
+    showDone = show;
+    invalidateFilter();
+}
+
 bool DecisionFilter::lessThan(const QModelIndex &left, const QModelIndex &right) const
 {
     const auto *decisions = static_cast<const DecisionRegister *>(sourceModel());
@@ -26,9 +32,11 @@ bool DecisionFilter::lessThan(const QModelIndex &left, const QModelIndex &right)
 
 bool DecisionFilter::filterAcceptsRow(int sourceRow, const QModelIndex &) const
 {
+    const auto *decisions = static_cast<const DecisionRegister *>(sourceModel());
+    if (!showDone && decisions->isDone(sourceRow))
+        return false;
     if (filterText.isEmpty())
         return true;
-    const auto *decisions = static_cast<const DecisionRegister *>(sourceModel());
     for (int column = 0; column < DecisionRegister::ColumnCount; ++column) {
         if (decisions->text(sourceRow, column).contains(filterText, Qt::CaseInsensitive))
             return true;

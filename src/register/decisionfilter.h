@@ -4,7 +4,8 @@
 #include <QSortFilterProxyModel>
 
 // The register soonest due first, problems without a due date last and equal dates in meeting
-// and problem order; only rows showing the filter text somewhere, in any case, are kept.
+// and problem order; only rows showing the filter text somewhere, in any case, are kept, and
+// decisions marked done only while they are asked for.
 class DecisionFilter : public QSortFilterProxyModel
 {
     Q_OBJECT
@@ -13,6 +14,7 @@ public:
     explicit DecisionFilter(QObject *parent = nullptr);
 
     void setFilterText(const QString &text);
+    void setShowDone(bool show);
 
 protected:
     bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
@@ -20,6 +22,7 @@ protected:
 
 private:
     QString filterText;
+    bool showDone = false;
 };
 
 #endif // DECISIONFILTER_H

@@ -55,7 +55,7 @@ void DecisionRegister::problemEdited(const Problem *problem)
 bool DecisionRegister::isOverdue(int row) const
 {
     const qint64 due = rows.at(row).dueOrder;
-    return due != undated && due < now;
+    return due != undated && due < now && !isDone(row);
 }
 
 static QString firstLine(const QString &text)
@@ -82,6 +82,8 @@ QString DecisionRegister::text(int row, int column) const
     const Row &entry = rows.at(row);
     const Decision &decision = *entry.problem->decision;
     switch (column) {
+    case DoneColumn:
+        return decision.isDone() ? decision.done.toString(DateFormat::displayToMinute) : QString();
     case DueColumn:
         return entry.dueText;
     case OverdueColumn:
@@ -121,26 +123,59 @@ QVariant DecisionRegister::data(const QModelIndex &index, int role) const
             && !rows.at(row).problem->decision->text.trimmed().isEmpty())
             return rows.at(row).problem->decision->text;
         return text(row, index.column());
-    // Overdue rows are bold dark text on a light band, which also reads in grey scale.
-    case Qt::FontRole:
-        if (isOverdue(row)) {
-            QFont bold;
-            bold.setBold(true);
-            return bold;
-        }
-        if (index.column() == DecisionColumn
-            && rows.at(row).problem->decision->text.trimmed().isEmpty()) {
-            QFont italic;
-            italic.setItalic(true);
-            return italic;
-        }
+    case Qt::CheckStateRole:
+        if (index.column() == DoneColumn)
+            return isDone(row) ? Qt::Checked : Qt::Unchecked;
         return QVariant();
+    case Qt::FontRole:
+        return rowFont(row, index.column());
     case Qt::ForegroundRole:
-        return isOverdue(row) ? QBrush(QColor(0x80, 0x00, 0x00)) : QVariant();
+        return rowForeground(row);
     case Qt::BackgroundRole:
         return isOverdue(row) ? QBrush(QColor(0xff, 0xd8, 0xd0)) : QVariant();
     }
     return QVariant();
+}
+
+// Overdue rows are bold dark text on a light band, which also reads in grey scale.
+QVariant DecisionRegister::rowFont(int row, int column) const
+{
+    if (isOverdue(row)) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    if (column == DecisionColumn && rows.at(row).problem->decision->text.trimmed().isEmpty()) {
+        QFont italic;
+        italic.setItalic(true);
+        return italic;
+    }
+    return QVariant();
+}
+
+// Done rows are greyed, like text that no longer asks for anything.
+QVariant DecisionRegister::rowForeground(int row) const
+{
+    if (isOverdue(row))
+        return QBrush(QColor(0x80, 0x00, 0x00));
+    if (isDone(row))
+        return QBrush(QColor(0x80, 0x80, 0x80));
+    return QVariant();
+}
+
+Qt::ItemFlags DecisionRegister::flags(const QModelIndex &index) const
+{
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return index.column() == DoneColumn ? flags | Qt::ItemIsUserCheckable : flags;
+}
+
+bool DecisionRegister::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::CheckStateRole || index.column() != DoneColumn || index.row() >= rows.size())
+        return false;
+    const Row &entry = rows.at(index.row());
+    emit doneRequested(entry.meeting, entry.problem, value.toInt() == Qt::Checked);
+    return true;
 }
 
 QVariant DecisionRegister::headerData(int section, Qt::Orientation orientation, int role) const
@@ -148,6 +183,8 @@ QVariant DecisionRegister::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QVariant();
     switch (section) {
+    case DoneColumn:
+        return tr("Done");
     case DueColumn:
         return tr("Due");
     case OverdueColumn:

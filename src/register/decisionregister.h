@@ -10,13 +10,15 @@
 
 // Every problem of every loaded meeting, one row each, in meeting and problem order. The texts
 // are read from the records whenever they are shown, but for the due date, which is taken when
-// the rows are made and again at each problemEdited().
+// the rows are made and again at each problemEdited(). The done column is a check box; checking
+// it only asks for the change (doneRequested), which whoever owns the records makes.
 class DecisionRegister : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
     enum Column {
+        DoneColumn,
         DueColumn,
         OverdueColumn,
         MeetingColumn,
@@ -36,6 +38,8 @@ public:
 
     Meeting *meetingAt(int row) const { return rows.value(row).meeting; }
     Problem *problemAt(int row) const { return rows.value(row).problem; }
+    bool isDone(int row) const { return rows.at(row).problem->decision->isDone(); }
+    // Open and past its due date.
     bool isOverdue(int row) const;
     // The due date as milliseconds since the epoch; a problem without one sorts last.
     qint64 dueOrder(int row) const { return rows.at(row).dueOrder; }
@@ -44,10 +48,18 @@ public:
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
+signals:
+    void doneRequested(Meeting *meeting, Problem *problem, bool done);
+
 private:
+    QVariant rowFont(int row, int column) const;
+    QVariant rowForeground(int row) const;
+
     // A local date's conversion to a moment costs a time zone lookup, too much to repeat for each
     // comparison of a sort or each row of a filter: it is made once per row and per edit.
     struct Row

@@ -154,6 +154,18 @@ QString uid(const Meeting &meeting, const Problem &problem)
     return uidOf(meeting, problem, earlierTwins(meeting, problem));
 }
 
+// A decision marked done is a completed to-do, completed when it was marked; a done moment
+// libical cannot write leaves out only the COMPLETED line.
+static bool addStatus(icalcomponent *todo, const Problem &problem)
+{
+    if (!problem.decision || !problem.decision->isDone())
+        return addProperty(todo, icalproperty_new_status(ICAL_STATUS_NEEDSACTION));
+    const icaltimetype completed = utcTime(problem.decision->done);
+    return addProperty(todo, icalproperty_new_status(ICAL_STATUS_COMPLETED))
+        && (icaltime_is_null_time(completed)
+            || addProperty(todo, icalproperty_new_completed(completed)));
+}
+
 static Component todoFor(const QString &uid, const Problem &problem, const icaltimetype &stamp,
                          const icaltimetype &due)
 {
@@ -164,7 +176,7 @@ static Component todoFor(const QString &uid, const Problem &problem, const icalt
         && addProperty(todo.get(), icalproperty_new_dtstamp(stamp))
         && addText(todo.get(), icalproperty_new_summary, problem.shortDescription)
         && addText(todo.get(), icalproperty_new_description, description(problem))
-        && addProperty(todo.get(), icalproperty_new_due(due))
+        && addProperty(todo.get(), icalproperty_new_due(due)) && addStatus(todo.get(), problem)
         && (!problem.responsibles || addAttendees(todo.get(), *problem.responsibles));
     if (!complete)
         return nullptr;

@@ -14,7 +14,8 @@ class Problem;
 namespace DueDateCalendar {
 
 // A VCALENDAR with one VTODO per problem whose decision has a due date, in meeting order and then
-// problem order; `now` is every to-do's DTSTAMP. UTF-8, CRLF line ends, lines folded at 75
+// problem order; `now` is every to-do's DTSTAMP. A decision marked done is STATUS:COMPLETED with
+// its COMPLETED moment, any other NEEDS-ACTION. UTF-8, CRLF line ends, lines folded at 75
 // octets. A due date libical cannot write (outside the years 1 to 3000) counts as none.
 // `todoCount` is set to how many to-dos the calendar holds. Empty, with no to-dos, when libical
 // fails or cannot write `now`.

@@ -1,10 +1,13 @@
 #include "register/frmdecisions.h"
 
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QStyle>
 #include <QTimer>
 #include <QTreeView>
@@ -71,6 +74,7 @@ void frmDecisions::createWidgets()
     txtFilter->setPlaceholderText(tr("any text shown, e.g. a responsible's name"));
     txtFilter->setClearButtonEnabled(true);
     lblFilter->setBuddy(txtFilter);
+    chkShowDone = makeNamed<QCheckBox>("chkShowDone", tr("Show &done"), this);
 
     lvDecisions = makeNamed<QTreeView>("lvDecisions", this);
     lvDecisions->setModel(filter);
@@ -79,6 +83,8 @@ void frmDecisions::createWidgets()
     lvDecisions->setAlternatingRowColors(true);
     lvDecisions->setSelectionBehavior(QAbstractItemView::SelectRows);
     lvDecisions->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvDecisions->setContextMenuPolicy(Qt::CustomContextMenu);
+    lvDecisions->installEventFilter(this);
 
     lblCount = makeNamed<QLabel>("lblCount", this);
 }
@@ -88,6 +94,7 @@ void frmDecisions::layOutWidgets()
     auto *filterRow = makeNamedBox<QHBoxLayout>("filterRow");
     filterRow->addWidget(lblFilter);
     filterRow->addWidget(txtFilter);
+    filterRow->addWidget(chkShowDone);
     auto *layout = makeOuterBox<QVBoxLayout>("frmDecisionsLayout", this);
     layout->addLayout(filterRow);
     layout->addWidget(lvDecisions);
@@ -108,8 +115,11 @@ void frmDecisions::sizeColumns()
     const QFontMetrics boldMetrics(bold);
     const int padding
         = focusFrameMargins * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + extraCellPadding;
-    header->resizeSection(DecisionRegister::DueColumn,
-                          boldMetrics.horizontalAdvance(widestDueDate()) + padding);
+    const int dateWidth = boldMetrics.horizontalAdvance(widestDueDate()) + padding;
+    header->resizeSection(DecisionRegister::DoneColumn,
+                          dateWidth + style()->pixelMetric(QStyle::PM_IndicatorWidth)
+                              + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+    header->resizeSection(DecisionRegister::DueColumn, dateWidth);
     header->resizeSection(DecisionRegister::OverdueColumn,
                           qMax(boldMetrics.horizontalAdvance(tr("overdue")) + padding,
                                header->sectionSizeHint(DecisionRegister::OverdueColumn)));
@@ -124,7 +134,13 @@ void frmDecisions::connectSignals()
         filter->setFilterText(text);
         showCount();
     });
+    connect(chkShowDone, &QCheckBox::toggled, this, [this](bool show) {
+        filter->setShowDone(show);
+        showCount();
+    });
     connect(lvDecisions, &QTreeView::activated, this, &frmDecisions::activate);
+    connect(lvDecisions, &QTreeView::customContextMenuRequested, this, &frmDecisions::showRowMenu);
+    connect(decisions, &DecisionRegister::doneRequested, this, &frmDecisions::doneRequested);
     // Due dates pass while the window stays open; a closed one is measured when shown again.
     auto *minutes = new QTimer(this);
     connect(minutes, &QTimer::timeout, this, [this] {
@@ -164,13 +180,56 @@ void frmDecisions::activate(const QModelIndex &index)
         emit problemActivated(decisions->meetingAt(row), problem);
 }
 
+// Asks for the opposite of the row's mark, through the check column as a click would.
+void frmDecisions::toggleDone(const QModelIndex &index)
+{
+    const int row = filter->mapToSource(index).row();
+    if (row < 0)
+        return;
+    decisions->setData(decisions->index(row, DecisionRegister::DoneColumn),
+                       decisions->isDone(row) ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+}
+
+// Space marks the current row, whichever of its cells has the focus.
+bool frmDecisions::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lvDecisions && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space
+        && lvDecisions->currentIndex().isValid()) {
+        toggleDone(lvDecisions->currentIndex());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmDecisions::showRowMenu(const QPoint &position)
+{
+    const QModelIndex index = lvDecisions->indexAt(position);
+    if (!index.isValid())
+        return;
+    const bool done = decisions->isDone(filter->mapToSource(index).row());
+    QMenu menu(this);
+    QAction *mark = menu.addAction(done ? tr("Mark as &open") : tr("Mark as &done"));
+    QAction *show = menu.addAction(tr("&Show in the meeting"));
+    QAction *chosen = menu.exec(lvDecisions->viewport()->mapToGlobal(position));
+    if (chosen == mark)
+        toggleDone(index);
+    else if (chosen == show)
+        activate(index);
+}
+
 void frmDecisions::showCount()
 {
     int overdue = 0;
-    for (int row = 0; row < decisions->rowCount(); ++row)
+    int done = 0;
+    for (int row = 0; row < decisions->rowCount(); ++row) {
         overdue += decisions->isOverdue(row) ? 1 : 0;
-    lblCount->setText(tr("Shown: %1 of %2 problems; overdue: %3")
+        done += decisions->isDone(row) ? 1 : 0;
+    }
+    lblCount->setText(tr("Shown: %1 of %2 problems; open: %3, overdue: %4, done: %5")
                           .arg(filter->rowCount())
                           .arg(decisions->rowCount())
-                          .arg(overdue));
+                          .arg(decisions->rowCount() - done)
+                          .arg(overdue)
+                          .arg(done));
 }

@@ -11,13 +11,16 @@
 
 class DecisionFilter;
 class DecisionRegister;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QModelIndex;
 class QTreeView;
 
 // The register of decisions: a window of its own beside the main window, listing every problem
-// of the loaded meetings soonest due first, overdue ones marked, narrowed by a filter text.
+// of the loaded meetings soonest due first, overdue ones marked, narrowed by a filter text. Done
+// ones show only when asked for; the check column, Space and the context menu mark a decision
+// done or open again.
 class frmDecisions : public QWidget
 {
     Q_OBJECT
@@ -27,6 +30,7 @@ public:
 
     QLabel *lblFilter;
     QLineEdit *txtFilter;
+    QCheckBox *chkShowDone;
     QTreeView *lvDecisions;
     QLabel *lblCount;
     DecisionRegister *decisions;
@@ -48,6 +52,11 @@ public slots:
 
 signals:
     void problemActivated(Meeting *meeting, Problem *problem);
+    // Asks whoever owns the records to mark the decision done, or open again.
+    void doneRequested(Meeting *meeting, Problem *problem, bool done);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createModels();
@@ -56,6 +65,8 @@ private:
     void sizeColumns();
     void connectSignals();
     void activate(const QModelIndex &index);
+    void toggleDone(const QModelIndex &index);
+    void showRowMenu(const QPoint &position);
     void showCount();
 };
 

@@ -26,6 +26,7 @@ void frmMain::decisionsOpen()
                 decisionsWindow->problemEdited(problem);
         });
         connect(decisionsWindow, &frmDecisions::problemActivated, this, &frmMain::showDecision);
+        connect(decisionsWindow, &frmDecisions::doneRequested, this, &frmMain::markDone);
     }
     decisionsWindow->showMeetings(*meetings);
     decisionsWindow->show();

@@ -68,6 +68,10 @@ public:
 
     RecordStore &records() { return store; }
 
+    // Fills the wizard in for the meeting after this one: the same subject, place and
+    // participants, a week later, and copies of its open problems. followup/frmfirst_followup.cpp
+    void fillFollowUp(const Meeting &meeting);
+
 public slots:
     virtual void btAdd_clicked(); // wizard/frmfirst.cpp
     virtual void btDel_clicked(); // wizard/frmfirst.cpp

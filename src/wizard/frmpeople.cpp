@@ -1,10 +1,12 @@
 #include "wizard/frmpeople.h"
 
+#include <QCompleter>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpacerItem>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 #include "app/formwidgets.h"
@@ -128,10 +130,59 @@ bool frmPeople::execWithName()
     return exec() == QDialog::Accepted && !(txtSN->text().isEmpty() && txtFN->text().isEmpty());
 }
 
-Participant *frmPeople::askNew(QWidget *parent, const QString &title, RecordStore &records)
+namespace {
+enum SuggestionRole { NameRole = Qt::UserRole + 1, PersonRole };
+enum SuggestionColumn { FirstNameColumn, SecondNameColumn };
+} // namespace
+
+// One row per person: each name column matches on the name alone and shows the whole person.
+void frmPeople::offerPersons(const QList<Participant *> &persons)
+{
+    if (persons.isEmpty())
+        return;
+    suggestions = new QStandardItemModel(0, 2, this);
+    for (const Participant *person : persons) {
+        const QString shown = QStringList {person->firstName, person->secondName,
+                                           person->occupation.isEmpty() ? QString()
+                                                                        : QLatin1String("(")
+                                                   + person->occupation + QLatin1String(")")}
+                                  .join(QLatin1Char(' '))
+                                  .simplified();
+        QList<QStandardItem *> row;
+        for (const QString &name : {person->firstName, person->secondName}) {
+            auto *item = new QStandardItem(shown);
+            item->setData(name, NameRole);
+            item->setData(int(suggested.size()), PersonRole);
+            row << item;
+        }
+        suggestions->appendRow(row);
+        suggested << *person;
+    }
+    txtFN->setCompleter(nameCompleter(FirstNameColumn));
+    txtSN->setCompleter(nameCompleter(SecondNameColumn));
+}
+
+QCompleter *frmPeople::nameCompleter(int column)
+{
+    auto *completer = new QCompleter(suggestions, this);
+    completer->setCompletionColumn(column);
+    completer->setCompletionRole(NameRole);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    connect(completer, qOverload<const QModelIndex &>(&QCompleter::activated), this,
+            [this](const QModelIndex &index) {
+                const int person = index.data(PersonRole).toInt();
+                if (person >= 0 && person < suggested.size())
+                    showPerson(suggested.at(person));
+            });
+    return completer;
+}
+
+Participant *frmPeople::askNew(QWidget *parent, const QString &title, RecordStore &records,
+                               const QList<Participant *> &suggestions)
 {
     frmPeople dialog(parent);
     dialog.setWindowTitle(title);
+    dialog.offerPersons(suggestions);
     if (!dialog.execWithName())
         return nullptr;
     auto *person = records.make<Participant>();

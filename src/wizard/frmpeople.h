@@ -6,7 +6,9 @@
 
 #include "model/meeting.h"
 
+class QCompleter;
 class QHBoxLayout;
+class QStandardItemModel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,8 +29,12 @@ public:
     void takePerson(Participant *person) const;
     // Runs the dialog. An accepted dialog without a first or a second name counts as cancelled.
     bool execWithName();
-    // A new person asked for under that title; null when the dialog counts as cancelled.
-    static Participant *askNew(QWidget *parent, const QString &title, RecordStore &records);
+    // The first and second name fields complete from these persons' names.
+    void offerPersons(const QList<Participant *> &persons);
+    // A new person asked for under that title; null when the dialog counts as cancelled. The name
+    // fields offer the suggested persons; choosing one fills in all five texts.
+    static Participant *askNew(QWidget *parent, const QString &title, RecordStore &records,
+                               const QList<Participant *> &suggestions = {});
     // Lets the user change the person; false, and the person untouched, when cancelled.
     static bool askEdit(QWidget *parent, Participant *person);
 
@@ -60,9 +66,14 @@ public slots:
     virtual void editPhone(QString phone);
 
 private:
+    QCompleter *nameCompleter(int column);
+
     void createWidgets();
     void createLayout();
     void connectSignals();
+
+    QStandardItemModel *suggestions = nullptr; // made when persons are offered
+    QList<Participant> suggested;
 };
 
 #endif // FRMPEOPLE_H

@@ -220,6 +220,40 @@ private slots:
             "count=\"0\"/>\n"
             "  </problem>\n </problems>\n</meeting>\n\n",
             {"", {}, "", "", "", {}, {{}}});
+        // A decision's done mark: written only when set, read back as written, whatever its date.
+        const auto marked = [](const char *done) {
+            return QByteArray(
+                       "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+                       "<?xml-stylesheet type=\"text/xsl\" href=\"mootrak.xsl\"?>\n"
+                       "<meeting about=\"S\">\n <header date=\"Thu Mar 6 14:30:00 2003\">\n"
+                       "  <place></place>\n  <decision></decision>\n  <notes></notes>\n"
+                       " </header>\n <participants count=\"0\"/>\n <problems count=\"1\">\n"
+                       "  <problem>\n   <short>s</short>\n   <full></full>\n   <notes></notes>\n"
+                       "   <decision date=\"Fri Mar 14 12:00:00 2003\" done=\"")
+                + done
+                + "\">d</decision>\n   <responsibles count=\"0\"/>\n  </problem>\n"
+                  " </problems>\n</meeting>\n\n";
+        };
+        const auto doneAt = [&](const QDateTime &done) {
+            return MeetingValue {"S", opened, "", "", "", {}, {{"s", "", "", "d", due, {}, done}}};
+        };
+        QTest::newRow("done mark")
+            << marked("Sat Mar 15 09:30:00 2003") << doneAt({QDate(2003, 3, 15), QTime(9, 30)});
+        QTest::newRow("done before the meeting")
+            << marked("Wed Jan 1 00:00:00 1997") << doneAt({QDate(1997, 1, 1), QTime(0, 0)});
+        QTest::newRow("done far ahead")
+            << marked("Fri Jan 1 00:00:00 2100") << doneAt({QDate(2100, 1, 1), QTime(0, 0)});
+        const MeetingValue open = doneAt({});
+        row("empty done mark reads as open",
+            "<meeting about='S'><header date='Thu Mar 6 14:30:00 2003'/><problems><problem>"
+            "<short>s</short><decision date='Fri Mar 14 12:00:00 2003' done=''>d</decision>"
+            "</problem></problems></meeting>",
+            open);
+        row("done mark that is no date reads as open",
+            "<meeting about='S'><header date='Thu Mar 6 14:30:00 2003'/><problems><problem>"
+            "<short>s</short><decision date='Fri Mar 14 12:00:00 2003' done='yes'>d</decision>"
+            "</problem></problems></meeting>",
+            open);
 
         // Local time without daylight saving (the tests run with TZ=UTC), so every date exists.
         // Characters XML cannot carry, as pasted into a field, are left out by the writer.

@@ -142,7 +142,7 @@ private slots:
         decisions.measureOverdue();
 
         QCOMPARE(column(decisions, DecisionRegister::OverdueColumn), QStringList {"overdue"});
-        QCOMPARE(decisions.lblCount->text(), "Shown: 1 of 1 problems; overdue: 1");
+        QCOMPARE(decisions.lblCount->text(), "Shown: 1 of 1 problems; open: 1, overdue: 1, done: 0");
     }
 
     void decisionColumn_data()

@@ -25,6 +25,7 @@ struct ProblemValue
     QString shortDescription, fullDescription, notes, decision;
     QDateTime due;
     QList<Person> responsibles;
+    QDateTime done = {};
     bool operator==(const ProblemValue &) const = default;
 };
 
@@ -55,7 +56,8 @@ inline QList<Person> valuesOf(const QList<Participant *> &persons)
 inline ProblemValue valueOf(const Problem &problem)
 {
     return {problem.shortDescription, problem.fullDescription, problem.notes,
-            problem.decision->text,   problem.decision->due,   valuesOf(*problem.responsibles)};
+            problem.decision->text,   problem.decision->due,   valuesOf(*problem.responsibles),
+            problem.decision->done};
 }
 
 inline MeetingValue valueOf(const Meeting &meeting)
@@ -88,6 +90,7 @@ inline Problem *recordOf(const ProblemValue &value, RecordStore &records)
     problem->notes = value.notes;
     problem->decision->text = value.decision;
     problem->decision->due = value.due;
+    problem->decision->done = value.done;
     for (const Person &person : value.responsibles)
         problem->responsibles->append(recordOf(person, records));
     return problem;
@@ -158,7 +161,8 @@ inline char *toString(const MeetingValue &meeting)
         lines << "participant " + person(p);
     for (const ProblemValue &problem : meeting.problems) {
         lines << "problem " + problem.shortDescription + " | " + problem.fullDescription + " | "
-                + problem.notes + " | " + problem.decision + " | " + date(problem.due);
+                + problem.notes + " | " + problem.decision + " | " + date(problem.due)
+                + (problem.done.isNull() ? "" : " | done " + date(problem.done));
         for (const Person &p : problem.responsibles)
             lines << "  responsible " + person(p);
     }
