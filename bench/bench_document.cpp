@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCheckBox>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
@@ -486,6 +487,49 @@ void BM_FilterRegister(benchmark::State &state)
     reportBytes(state, meeting);
 }
 
+// The window's register open on the loaded meeting, every other decision done.
+frmDecisions *openRegisterHalfDone(const Sample &sample)
+{
+    loadMeeting(sample);
+    Meeting *meeting = frmMainInspector(*window).meetings()->at(0);
+    for (qsizetype i = 0; i < meeting->problems->size(); i += 2)
+        meeting->problems->at(i)->decision->done = meeting->date;
+    window->decisionsOpen();
+    return window->findChild<frmDecisions *>();
+}
+
+// One decision marked done, so it leaves the list, and open again, as the check column does.
+void BM_ToggleDone(benchmark::State &state)
+{
+    const Sample &sample = ::sample(int(state.range(0)));
+    frmDecisions *decisions = openRegisterHalfDone(sample);
+    Meeting *meeting = frmMainInspector(*window).meetings()->at(0);
+    Problem *problem = meeting->problems->at(meeting->problems->size() / 2 | 1);
+    for (auto _ : state) {
+        window->markDone(meeting, problem, true);
+        decisions->lvDecisions->doItemsLayout();
+        window->markDone(meeting, problem, false);
+        decisions->lvDecisions->doItemsLayout();
+    }
+    decisions->close();
+    reportBytes(state, sample);
+}
+
+// The "Show done" switch on and off again.
+void BM_ShowDoneSwitch(benchmark::State &state)
+{
+    const Sample &sample = ::sample(int(state.range(0)));
+    frmDecisions *decisions = openRegisterHalfDone(sample);
+    for (auto _ : state) {
+        decisions->chkShowDone->setChecked(true);
+        decisions->lvDecisions->doItemsLayout();
+        decisions->chkShowDone->setChecked(false);
+        decisions->lvDecisions->doItemsLayout();
+    }
+    decisions->close();
+    reportBytes(state, sample);
+}
+
 // The calendar Export due dates writes, one to-do a problem.
 void BM_DueDateCalendar(benchmark::State &state)
 {
@@ -520,6 +564,8 @@ BENCHMARK(BM_OpenAndExpand)->Apply(meetingSizes);
 BENCHMARK(BM_BuildEmailBody)->Apply(meetingSizes);
 BENCHMARK(BM_FillRegister)->Apply(meetingSizes);
 BENCHMARK(BM_FilterRegister)->Apply(meetingSizes);
+BENCHMARK(BM_ToggleDone)->Apply(meetingSizes);
+BENCHMARK(BM_ShowDoneSwitch)->Apply(meetingSizes);
 BENCHMARK(BM_DueDateCalendar)->Apply(meetingSizes);
 BENCHMARK(BM_ReplaceMemory)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrintReportToPdf)->Arg(1000)->Unit(benchmark::kMillisecond);
