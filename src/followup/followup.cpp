@@ -4,7 +4,8 @@ namespace FollowUp {
 
 QDateTime nextDate(const QDateTime &date, const QDateTime &now)
 {
-    return date.isValid() ? date.addDays(7) : now;
+    const QDateTime weekLater = date.addDays(7);
+    return date.isValid() && weekLater >= now ? weekLater : now;
 }
 
 Participant *personCopy(const Participant &person, RecordStore &records)

@@ -10,7 +10,7 @@
 // store, so that editing either meeting never changes the other.
 namespace FollowUp {
 
-// A week after the meeting; now for a meeting without a date.
+// A week after the meeting; now for a meeting without a date, or when that week is already past.
 QDateTime nextDate(const QDateTime &date, const QDateTime &now);
 
 Participant *personCopy(const Participant &person, RecordStore &records);

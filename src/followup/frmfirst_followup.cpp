@@ -8,7 +8,7 @@
 #include "model/personrow.h"
 #include "wizard/wizardpage.h"
 
-// The date box keeps the date within its range, as it does for a date typed in.
+// The date box shows now when it opens; it keeps a later date within its range.
 void frmFirst::fillFollowUp(const Meeting &meeting)
 {
     txtTema->setText(meeting.subject);

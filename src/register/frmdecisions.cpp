@@ -15,6 +15,7 @@
 
 #include "app/dateformat.h"
 #include "app/formwidgets.h"
+#include "app/itemmargindelegate.h"
 #include "register/decisionfilter.h"
 #include "register/decisionregister.h"
 
@@ -29,6 +30,7 @@ constexpr int responsiblesColumnWidth = 170;
 constexpr int focusFrameMargins = 3;
 constexpr int extraCellPadding = 12;
 constexpr int overdueCheckInterval = 60'000; // ms
+constexpr int checkBoxRowMargin = 2;
 
 // A due date as the register shows it, a zero standing for every digit.
 QString widestDueDate()
@@ -83,6 +85,8 @@ void frmDecisions::createWidgets()
     lvDecisions->setAlternatingRowColors(true);
     lvDecisions->setSelectionBehavior(QAbstractItemView::SelectRows);
     lvDecisions->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Room for the check boxes of the done column, which the text alone would clip.
+    lvDecisions->setItemDelegate(new ItemMarginDelegate(checkBoxRowMargin, lvDecisions));
     lvDecisions->setContextMenuPolicy(Qt::CustomContextMenu);
     lvDecisions->installEventFilter(this);
 

@@ -65,6 +65,8 @@ private slots:
         const QDateTime now(QDate(2026, 12, 8), QTime(10, 0));
         QTest::newRow("a week later") << QDateTime(QDate(2026, 12, 28), QTime(9, 30))
                                       << QDateTime(QDate(2027, 1, 4), QTime(9, 30));
+        QTest::newRow("a week later is past: now")
+            << QDateTime(QDate(2026, 11, 30), QTime(9, 30)) << now;
         QTest::newRow("no date: now") << QDateTime() << now;
     }
 
@@ -75,16 +77,17 @@ private slots:
         QCOMPARE(FollowUp::nextDate(date, QDateTime(QDate(2026, 12, 8), QTime(10, 0))), expected);
     }
 
-    // The wizard shows what it took over; a date before its range becomes its first day.
+    // The wizard shows what it took over; a week after a meeting long past is past too, so the
+    // date stays at now.
     void wizardFilledIn()
     {
         const std::unique_ptr<Meeting> original(doneInTheMiddle());
         frmFirst wizard;
-        const QDate firstDay = wizard.dteDate->minimumDate();
+        const QDateTime opened = wizard.dteDate->dateTime();
         wizard.fillFollowUp(*original);
         QCOMPARE(wizard.txtTema->text(), "S");
         QCOMPARE(wizard.txtPlace->text(), original->place);
-        QCOMPARE(wizard.dteDate->date(), firstDay);
+        QCOMPARE(wizard.dteDate->dateTime(), opened);
         QCOMPARE(rows(wizard.lbPart), (QStringList {"Smith, Ann", "Smith, Bob"}));
         QCOMPARE(rows(wizard.lvProblems), (QStringList {"A", "C"}));
         QCOMPARE(wizard.getProblems()->size(), 2);
