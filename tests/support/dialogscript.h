@@ -124,9 +124,7 @@ inline DialogScript::Answer acceptFile(const QString &path)
 
 inline DialogScript::Answer cancel()
 {
-    return [](QWidget *dialog) {
-        dialog->close();
-    };
+    return &QWidget::close;
 }
 
 // Clicks the message box button with that text (as shown, with its '&').

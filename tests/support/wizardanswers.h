@@ -16,7 +16,7 @@
 // in as a paste would, since key clicks cannot spell characters beyond Latin-1.
 namespace Answers {
 
-// Fills the description dialog and presses OK.
+// Fills the description dialog and presses Return in the short description.
 inline DialogScript::Answer describe(const QString &shortText, const QString &fullText)
 {
     return [=](QWidget *dialog) {
@@ -26,32 +26,29 @@ inline DialogScript::Answer describe(const QString &shortText, const QString &fu
         description->txtShort->clear();
         description->txtShort->insert(shortText);
         description->txtFull->setPlainText(fullText);
-        description->btOKDescription->click();
+        QTest::keyClick(description->txtShort, Qt::Key_Return);
     };
 }
 
-// Fills the person dialog and presses Return, or Escape for a person with no field at all;
-// `shown` gets the person it opened with.
+// Fills the person dialog and presses Return in the first name, or Escape for a person with no
+// field at all; `shown` gets the person it opened with.
 inline DialogScript::Answer enterPerson(const Person &person, Person *shown = nullptr)
 {
     return [=](QWidget *dialog) {
         auto *people = qobject_cast<frmPeople *>(dialog);
         if (!people)
             return dialog->close(), void();
-        const QList<QPair<QLineEdit *, QString>> fields
-            = {{people->txtFN, person.first},
-               {people->txtSN, person.second},
-               {people->txtOccupation, person.occupation},
-               {people->txtEmail, person.email},
-               {people->txtPhone, person.phone}};
-        if (shown)
-            *shown = {fields[0].first->text(), fields[1].first->text(), fields[2].first->text(),
-                      fields[3].first->text(), fields[4].first->text()};
-        for (const auto &[edit, text] : fields) {
-            edit->clear();
-            edit->insert(text);
+        QLineEdit *edits[] {people->txtFN, people->txtSN, people->txtOccupation, people->txtEmail,
+                            people->txtPhone};
+        QString Person::*fields[] {&Person::first, &Person::second, &Person::occupation,
+                                   &Person::email, &Person::phone};
+        for (int i = 0; i < 5; ++i) {
+            if (shown)
+                shown->*fields[i] = edits[i]->text();
+            edits[i]->clear();
+            edits[i]->insert(person.*fields[i]);
         }
-        QTest::keyClick(dialog, person == Person {} ? Qt::Key_Escape : Qt::Key_Return);
+        QTest::keyClick(people->txtFN, person == Person {} ? Qt::Key_Escape : Qt::Key_Return);
     };
 }
 
