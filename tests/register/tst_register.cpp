@@ -16,13 +16,8 @@
 
 using namespace Answers;
 
-// Long past, so that a problem the wizard adds, due when it was made, comes after every other.
 static const QDateTime now(QDate(2003, 3, 10), QTime(12, 0));
 static constexpr int noDate = std::numeric_limits<int>::min();
-static QDateTime fixedNow()
-{
-    return now;
-}
 
 // A problem of a register: its meeting (0, 1 or 2), its short description, its due date in
 // seconds from `now` (or noDate) and its decision.
@@ -34,23 +29,6 @@ struct Entry
     QString decision = QStringLiteral("Decided");
 };
 Q_DECLARE_METATYPE(QList<Entry>)
-
-// Three meetings holding the entries, in entry order; responsible "R<i> Doe" for problem i.
-static QList<Meeting *> meetingsOf(const QList<Entry> &entries)
-{
-    QList<Meeting *> meetings {makeMeeting("Budget", {}), makeMeeting("Hiring", {}),
-                               makeMeeting("Office", {})};
-    for (const Entry &entry : entries) {
-        Meeting *meeting = meetings.at(entry.meeting);
-        Problem *problem
-            = makeProblem(meeting->records, entry.shortDescription, int(entry.meeting));
-        problem->decision->text = entry.decision;
-        problem->decision->due
-            = entry.dueFromNow == noDate ? QDateTime() : now.addSecs(entry.dueFromNow);
-        meeting->problems->append(problem);
-    }
-    return meetings;
-}
 
 class tst_Register : public WindowTest
 {
@@ -64,25 +42,25 @@ class tst_Register : public WindowTest
             texts << decisions.filter->index(row, column).data().toString();
         return texts;
     }
-    static QStringList problems(const frmDecisions &decisions)
+    static QDateTime fixedNow() { return now; }
+    // A register of three meetings holding the entries, in entry order, responsible "R<m> Doe" in
+    // meeting m; its overdue marks measured against `now`.
+    static std::unique_ptr<frmDecisions> registerOf(const QList<Entry> &entries)
     {
-        return column(decisions, DecisionRegister::ProblemColumn);
-    }
-    // The main window's register, open, its overdue marks measured against `now`.
-    frmDecisions *openRegister()
-    {
-        window->decisionsOpen();
-        auto *decisions = window->findChild<frmDecisions *>();
+        QList<Meeting *> meetings {makeMeeting("Budget", {}), makeMeeting("Hiring", {}),
+                                   makeMeeting("Office", {})};
+        for (const Entry &entry : entries) {
+            Meeting *meeting = meetings.at(entry.meeting);
+            Problem *problem = makeProblem(meeting->records, entry.shortDescription, entry.meeting);
+            problem->decision->text = entry.decision;
+            problem->decision->due
+                = entry.dueFromNow == noDate ? QDateTime() : now.addSecs(entry.dueFromNow);
+            meeting->problems->append(problem);
+        }
+        auto decisions = std::make_unique<frmDecisions>();
         decisions->clock = fixedNow;
-        decisions->showMeetings(*state().meetings());
+        decisions->showMeetings(meetings);
         return decisions;
-    }
-    void doubleClick(frmDecisions *decisions, int row)
-    {
-        QTreeView *view = decisions->lvDecisions;
-        const QRect cell = view->visualRect(decisions->filter->index(row, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
     }
 
 private slots:
@@ -115,14 +93,12 @@ private slots:
         QFETCH(QList<Entry>, entries);
         QFETCH(QStringList, order);
         QFETCH(QStringList, overdue);
-        frmDecisions decisions;
-        decisions.clock = fixedNow;
-        decisions.showMeetings(meetingsOf(entries));
+        const auto list = registerOf(entries);
 
-        QCOMPARE(problems(decisions), order);
-        QCOMPARE(column(decisions, DecisionRegister::OverdueColumn), overdue);
+        QCOMPARE(column(*list, DecisionRegister::ProblemColumn), order);
+        QCOMPARE(column(*list, DecisionRegister::OverdueColumn), overdue);
         for (int row = 0; row < overdue.size(); ++row) { // more than a hue: reads in grey scale
-            const QModelIndex cell = decisions.filter->index(row, DecisionRegister::DecisionColumn);
+            const QModelIndex cell = list->filter->index(row, DecisionRegister::DecisionColumn);
             QCOMPARE(cell.data(Qt::FontRole).value<QFont>().bold(), !overdue.at(row).isEmpty());
         }
     }
@@ -130,42 +106,37 @@ private slots:
     // A due date that passes while the window is open is marked at the next measure.
     void marksFollowTheClock()
     {
-        QDateTime moment = now;
-        frmDecisions decisions;
-        decisions.clock = [&moment] {
-            return moment;
+        const auto list = registerOf({{0, "Soon", 60}});
+        QCOMPARE(column(*list, DecisionRegister::OverdueColumn), QStringList {""});
+
+        list->clock = [] {
+            return now.addSecs(61);
         };
-        decisions.showMeetings(meetingsOf({{0, "Soon", 60}}));
-        QCOMPARE(column(decisions, DecisionRegister::OverdueColumn), QStringList {""});
+        list->measureOverdue();
 
-        moment = now.addSecs(61);
-        decisions.measureOverdue();
-
-        QCOMPARE(column(decisions, DecisionRegister::OverdueColumn), QStringList {"overdue"});
-        QCOMPARE(decisions.lblCount->text(), "Shown: 1 of 1 problems; open: 1, overdue: 1, done: 0");
+        QCOMPARE(column(*list, DecisionRegister::OverdueColumn), QStringList {"overdue"});
+        QCOMPARE(list->lblCount->text(), "Shown: 1 of 1 problems; open: 1, overdue: 1, done: 0");
     }
 
     void decisionColumn_data()
     {
         QTest::addColumn<QString>("decision");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("empty") << ""
-                               << "no decision yet";
-        QTest::newRow("blank lines only") << " \n\t\n"
-                                          << "no decision yet";
-        QTest::newRow("first line of several") << "Buy it\nfrom Bob\nsoon"
-                                               << "Buy it";
-        QTest::newRow("leading blank line") << "\n  \nBuy it"
-                                            << "Buy it";
+        const auto row = [](const char *name, const char *decision, const char *shown) {
+            QTest::newRow(name) << QString(decision) << QString(shown);
+        };
+        row("empty", "", "no decision yet");
+        row("blank lines only", " \n\t\n", "no decision yet");
+        row("first line of several", "Buy it\nfrom Bob\nsoon", "Buy it");
+        row("leading blank line", "\n  \nBuy it", "Buy it");
     }
 
     void decisionColumn()
     {
         QFETCH(QString, decision);
         QFETCH(QString, shown);
-        frmDecisions decisions;
-        decisions.showMeetings(meetingsOf({{0, "P", 60, decision}}));
-        QCOMPARE(column(decisions, DecisionRegister::DecisionColumn), QStringList {shown});
+        const auto list = registerOf({{0, "P", 60, decision}});
+        QCOMPARE(column(*list, DecisionRegister::DecisionColumn), QStringList {shown});
     }
 
     void filter_data()
@@ -186,27 +157,11 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QStringList, shown);
-        frmDecisions decisions;
-        decisions.clock = fixedNow;
-        decisions.showMeetings(
-            meetingsOf({{0, "Past", -60}, {1, "Soon", 60}, {2, "Open", noDate, ""}}));
+        const auto list = registerOf({{0, "Past", -60}, {1, "Soon", 60}, {2, "Open", noDate, ""}});
 
-        QTest::keyClicks(decisions.txtFilter, text);
+        QTest::keyClicks(list->txtFilter, text);
 
-        QCOMPARE(problems(decisions), shown);
-    }
-
-    // Ctrl+D opens the register beside the main window, which keeps taking input.
-    void openedFromTheMenu()
-    {
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::Key_D));
-
-        auto *decisions = window->findChild<frmDecisions *>();
-        QVERIFY(decisions);
-        QTRY_VERIFY(decisions->isVisible());
-        QVERIFY2(!decisions->isModal(), "the register blocks the main window");
+        QCOMPARE(column(*list, DecisionRegister::ProblemColumn), shown);
     }
 
     void followsTheRecords_data()
@@ -215,18 +170,18 @@ private slots:
         QTest::addColumn<bool>("closed"); // the register, while the change is made
         QTest::addColumn<QStringList>("problems");
         QTest::addColumn<QStringList>("decisions");
-        const QStringList decided {"Decision on A #0", "Decision on B #1", "Decision on C #0"};
+        const QStringList decided {"Decision on A #0", "Decision on C #0", "Decision on B #1"};
         const QStringList typed {"Decision on A #0!", decided[1], decided[2]};
-        QTest::newRow("decision typed") << "type" << false << QStringList {"A", "B", "C"} << typed;
+        QTest::newRow("decision typed") << "type" << false << QStringList {"A", "C", "B"} << typed;
         QTest::newRow("due date moved a year on")
-            << "step" << false << QStringList {"B", "C", "A"}
+            << "step" << false << QStringList {"C", "B", "A"}
             << QStringList {decided[1], decided[2], decided[0]};
         QTest::newRow("meeting deleted")
-            << "delete" << false << QStringList {"C"} << QStringList {decided[2]};
-        QTest::newRow("problem added") << "add" << false << QStringList {"A", "B", "C", "New"}
+            << "delete" << false << QStringList {"C"} << QStringList {decided[1]};
+        QTest::newRow("problem added") << "add" << false << QStringList {"A", "C", "B", "New"}
                                        << QStringList {decided + QStringList {"no decision yet"}};
         QTest::newRow("meeting deleted while closed")
-            << "delete" << true << QStringList {"C"} << QStringList {decided[2]};
+            << "delete" << true << QStringList {"C"} << QStringList {decided[1]};
     }
 
     // Edits in the main window, deleted meetings and added problems show at once; a register
@@ -238,11 +193,9 @@ private slots:
         QFETCH(QStringList, problems);
         QFETCH(QStringList, decisions);
         state().load({makeMeeting("First", {"A", "B"}), makeMeeting("Second", {"C"})});
-        const QList<Meeting *> &meetings = *state().meetings();
-        for (const auto &[meeting, problem, hours] : {std::tuple {0, 0, 1}, {0, 1, 2}, {1, 0, 3}})
-            meetings.at(meeting)->problems->at(problem)->decision->due = now.addSecs(3600 * hours);
-        frmDecisions *list = openRegister();
-        QCOMPARE(this->problems(*list), QStringList({"A", "B", "C"}));
+        window->decisionsOpen();
+        auto *list = window->findChild<frmDecisions *>();
+        QCOMPARE(column(*list, DecisionRegister::ProblemColumn), QStringList({"A", "C", "B"}));
         if (closed)
             list->close();
 
@@ -264,21 +217,22 @@ private slots:
         if (closed)
             window->decisionsOpen();
 
-        QCOMPARE(this->problems(*list), problems);
+        QCOMPARE(column(*list, DecisionRegister::ProblemColumn), problems);
         QCOMPARE(column(*list, DecisionRegister::DecisionColumn), decisions);
     }
 
     void doubleClickShowsTheProblem_data()
     {
         QTest::addColumn<bool>("opened"); // the meeting's entry opened before
-        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("row"); // of M's problems, which the register shows below X
         QTest::addColumn<QString>("full");
         QTest::newRow("first of a meeting not opened") << false << 0 << "Same #0";
         QTest::newRow("second of equal titles") << false << 1 << "Same #1";
         QTest::newRow("last, meeting opened") << true << 2 << "Other #2";
     }
 
-    // The main window selects the problem's entry, opening its meeting, and shows the problem.
+    // Ctrl+D opens the register beside the main window, which keeps taking input; a double click
+    // there selects the problem's entry in the main window, opening its meeting, and shows it.
     void doubleClickShowsTheProblem()
     {
         QFETCH(bool, opened);
@@ -287,30 +241,39 @@ private slots:
         state().load({makeMeeting("Before", {"X"}), makeMeeting("M", {"Same", "Same", "Other"})});
         if (opened)
             state().select(1, 0);
-        frmDecisions *decisions = openRegister();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::Key_D));
+        auto *decisions = window->findChild<frmDecisions *>();
+        QVERIFY(decisions);
         QVERIFY(QTest::qWaitForWindowExposed(decisions));
+        QVERIFY2(!decisions->isModal(), "the register blocks the main window");
 
-        doubleClick(decisions, row + 1); // below the other meeting's problem
+        QTreeView *view = decisions->lvDecisions;
+        const QPoint cell = view->visualRect(decisions->filter->index(row + 1, 0)).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell);
 
         const QTreeWidgetItem *entry = window->lvProblems->currentItem();
         QVERIFY(entry && entry->parent());
         QCOMPARE(entry->parent()->text(0), "M");
         QCOMPARE(window->txtFull->toPlainText(), full);
-        QVERIFY2(window->lvProblems->isExpanded(window->lvProblems->indexFromItem(entry->parent())),
-                 "the meeting's entry stays closed");
+        QVERIFY2(entry->parent()->isExpanded(), "the meeting's entry stays closed");
     }
 
     void exportDueDates_data()
     {
         QTest::addColumn<QString>("target"); // empty: no dialog is offered
         QTest::addColumn<int>("dated"); // of the three problems
-        QTest::addColumn<QString>("shown"); // the box after the dialog, if any
-        QTest::newRow("written") << "due.ics" << 2 << "";
-        QTest::newRow("no due date at all") << "" << 0
-                                            << "Export due dates | No problem of the loaded "
-                                               "meetings has a due date.";
+        QTest::addColumn<QStringList>("seen"); // %1 standing for the target
+        QTest::addColumn<bool>("written");
+        const QString dialog = "file dialog Save file | Export due dates";
+        const QString none = "Export due dates | No problem of the loaded meetings has a due date.";
+        const QString failed = "Critical Error | Cannot save file %1";
+        QTest::newRow("written") << "due.ics" << 2 << QStringList {dialog} << true;
+        QTest::newRow("no due date at all") << "" << 0 << QStringList {none} << false;
         QTest::newRow("below a regular file")
-            << "taken/due.ics" << 2 << "Critical Error | Cannot save file %1";
+            << "taken/due.ics" << 2 << QStringList {dialog, failed} << false;
     }
 
     // Through the save dialog into one whole file, of the problems with a due date; a failure
@@ -319,31 +282,24 @@ private slots:
     {
         QFETCH(QString, target);
         QFETCH(int, dated);
-        QFETCH(QString, shown);
+        QFETCH(QStringList, seen);
+        QFETCH(bool, written);
         QVERIFY(writeFile(path("taken"), "a file where a folder would be"));
         Meeting *meeting = makeMeeting("M", {"A", "B", "C"});
         for (qsizetype i = dated; i < meeting->problems->size(); ++i)
             meeting->problems->at(i)->decision->due = QDateTime();
         state().load({meeting});
 
-        DialogScript script(target.isEmpty()
-                                ? Script {press(Qt::Key_Return)}
-                                : Script {chooseFile(path(target)), press(Qt::Key_Return)});
+        DialogScript script({chooseFile(path(target)), press(Qt::Key_Return)});
         window->decisionsExport();
 
-        QStringList seen = target.isEmpty() ? QStringList() : QStringList {script.seen.value(0)};
-        if (!shown.isEmpty())
-            seen << shown.arg(path(target));
-        QCOMPARE(script.seen, seen);
-        const QByteArray calendar = readFile(path(target));
-        QCOMPARE(calendar.count("BEGIN:VTODO"), shown.isEmpty() ? dated : 0);
+        QCOMPARE(script.seen, seen.replaceInStrings("%1", path(target)));
+        QCOMPARE(readFile(path(target)).count("BEGIN:VTODO"), written ? dated : 0);
         QCOMPARE(window->statusBar()->currentMessage(),
-                 shown.isEmpty()
-                     ? QString("%1 due dates exported to %2").arg(dated).arg(path(target))
-                     : QString());
+                 written ? QString("%1 due dates exported to %2").arg(dated).arg(path(target))
+                         : QString());
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files),
-                 QStringList(shown.isEmpty() ? QStringList {"due.ics", "taken"}
-                                             : QStringList {"taken"}));
+                 QStringList(written ? QStringList {"due.ics", "taken"} : QStringList {"taken"}));
     }
 };
 
