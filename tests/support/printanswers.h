@@ -16,10 +16,8 @@ inline DialogScript::Answer printToFile(const QString &path)
     return [path](QWidget *dialog) {
         auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
         auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
-        if (!printers || !fileName) {
-            dialog->close();
-            return;
-        }
+        if (!printers || !fileName)
+            return void(dialog->close());
         printers->setCurrentIndex(printers->findText(QStringLiteral("Print to File (PDF)")));
         fileName->setText(path);
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
@@ -34,9 +32,8 @@ inline QString pdfText(const QString &pdf, const QString &mode = QStringLiteral(
 {
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"), {mode, pdf, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const bool read = pdftotext.waitForFinished() && pdftotext.exitCode() == 0;
+    return read ? QString::fromUtf8(pdftotext.readAllStandardOutput()) : QString();
 }
 
 #endif // PRINTANSWERS_H

@@ -8,23 +8,26 @@
 
 #include "support/documents.h"
 
-// Stand-ins for the programs a notification starts, first on PATH: `kmail` keeps each call's
-// arguments, NUL-terminated, in a file of its own under calls/, moved into place whole.
+// What a notification meets while the stand-ins live: the folder of the shipped stylesheet as
+// the current one, as the run command starts the program, and the stand-ins first on PATH, among
+// them `kmail`, a recorder.
 class StandIns
 {
 public:
-    // First on PATH until they go.
     explicit StandIns(const QString &folder)
         : folder(folder)
         , oldPath(qgetenv("PATH"))
+        , oldFolder(QDir::currentPath())
     {
-        QDir().mkpath(folder + "/bin");
         installRecorder("kmail");
         qputenv("PATH", QFile::encodeName(folder + "/bin") + ':' + oldPath);
+        QDir::setCurrent(QStringLiteral(MOOTRAK_SHARE_DIR));
     }
-    ~StandIns() { qputenv("PATH", oldPath); }
-    StandIns(const StandIns &) = delete;
-    StandIns &operator=(const StandIns &) = delete;
+    ~StandIns()
+    {
+        qputenv("PATH", oldPath);
+        QDir::setCurrent(oldFolder);
+    }
 
     // A program that keeps each call's arguments, NUL-terminated, in a file of its own under
     // calls-<program>/, moved into place whole.
@@ -44,6 +47,7 @@ public:
     void install(const QString &program, const QByteArray &script) const
     {
         const QString path = folder + "/bin/" + program;
+        QDir().mkpath(folder + "/bin");
         writeFile(path, "#!/bin/sh\nhere=\"$(dirname \"$0\")/..\"\n" + script);
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
@@ -53,10 +57,8 @@ public:
     void alone() const
     {
         QDir().mkpath(folder + "/tools");
-        for (const char *tool : {"basename", "dirname", "mktemp", "mv", "cat", "sleep"}) {
-            const QString found = QStandardPaths::findExecutable(QString::fromLatin1(tool));
-            QFile::link(found, folder + "/tools/" + QString::fromLatin1(tool));
-        }
+        for (const char *tool : {"basename", "dirname", "mktemp", "mv", "cat", "sleep"})
+            QFile::link(QStandardPaths::findExecutable(tool), folder + "/tools/" + tool);
         qputenv("PATH", QFile::encodeName(folder + "/bin:" + folder + "/tools"));
     }
 
@@ -64,14 +66,10 @@ public:
     QList<QStringList> calls(const QString &program = QStringLiteral("kmail")) const
     {
         QList<QStringList> all;
-        const QString calls = folder + "/calls-" + program + '/';
-        for (const QString &name : QDir(calls).entryList({"call*"}, QDir::Files)) {
-            QByteArray bytes = readFile(calls + name);
-            bytes.chop(1);
-            QStringList arguments;
-            for (const QByteArray &argument : bytes.split('\0'))
-                arguments << QString::fromUtf8(argument);
-            all << arguments;
+        const QDir calls(folder + "/calls-" + program);
+        for (const QString &name : calls.entryList({"call*"}, QDir::Files)) {
+            all << QString::fromUtf8(readFile(calls.filePath(name))).split(QChar(0));
+            all.last().removeLast(); // after the last NUL
         }
         return all;
     }
@@ -80,6 +78,7 @@ public:
 
 private:
     const QByteArray oldPath;
+    const QString oldFolder;
 };
 
 #endif // STANDINS_H
