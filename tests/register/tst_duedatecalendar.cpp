@@ -115,7 +115,8 @@ private slots:
         QTest::newRow("one without") << Dues {{"B", none}} << QStringList {"A", "C"};
         QTest::newRow("none due") << Dues {{"A", none}, {"B", none}, {"C", none}} << QStringList {};
         QTest::newRow("after year 3000")
-            << Dues {{"A", QDateTime(QDate(3001, 1, 1), QTime(0, 0))}} << QStringList {"B", "C"};
+            << Dues {{"A", QDateTime(QDate(3001, 1, 1), QTime(0, 0), QTimeZone::utc())}}
+            << QStringList {"B", "C"};
         QTest::newRow("before year 1")
             << Dues {{"C", QDateTime(QDate(-1, 12, 31), QTime(0, 0))}} << QStringList {"A", "B"};
     }
@@ -196,6 +197,30 @@ private slots:
         QCOMPARE(attendees(back.todos.first()), expected);
     }
 
+    // A done decision is a completed to-do, completed when it was marked; an open one needs action.
+    void statusFollowsTheDoneMark_data()
+    {
+        QTest::addColumn<QDateTime>("done");
+        QTest::addColumn<int>("status");
+        QTest::newRow("open") << QDateTime() << int(ICAL_STATUS_NEEDSACTION);
+        QTest::newRow("done") << QDateTime(QDate(2003, 3, 15), QTime(9, 0), QTimeZone(3600))
+                              << int(ICAL_STATUS_COMPLETED);
+    }
+
+    void statusFollowsTheDoneMark()
+    {
+        QFETCH(QDateTime, done);
+        QFETCH(int, status);
+        MeetingValue meeting = valueOf(*makeMeeting("Budget", {"A"}));
+        meeting.problems[0].done = done;
+        const Export back({recordOf(meeting)});
+        QCOMPARE(int(icalcomponent_get_status(back.todos.value(0))), status);
+        icalproperty *completed
+            = icalcomponent_get_first_property(back.todos.value(0), ICAL_COMPLETED_PROPERTY);
+        QCOMPARE(completed ? qint64(icaltime_as_timet(icalproperty_get_completed(completed))) : -1,
+                 done.isValid() ? done.toSecsSinceEpoch() : -1);
+    }
+
     // Each row's problem against problem 0 of twins(); the export names it as uid() does.
     void uidFollowsWhatIdentifiesTheProblem_data()
     {
@@ -207,12 +232,13 @@ private slots:
         edited.problems[0].due = edited.problems[0].due.addDays(7);
         edited.problems[0].notes = "Asked again";
         edited.problems[0].responsibles = {personValue("Zoe", "Ng")};
+        edited.problems[0].done = exportTime;
         MeetingValue staff = twins();
         staff.subject = "Staff";
         MeetingValue nextDay = twins();
         nextDay.date = nextDay.date.addDays(1);
         QTest::newRow("read again") << twins() << 0 << true;
-        QTest::newRow("decision, due, notes, people edited") << edited << 0 << true;
+        QTest::newRow("decision, due, notes, people, done mark edited") << edited << 0 << true;
         QTest::newRow("identical problem in one meeting") << twins() << 1 << false;
         QTest::newRow("meeting on another subject") << staff << 0 << false;
         QTest::newRow("meeting on another day") << nextDay << 0 << false;
