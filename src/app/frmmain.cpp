@@ -168,6 +168,8 @@ void frmMain::createActions()
     decisionsFollowUpAction = makeAction("decisionsFollowUpAction", tr("New follow-up meeting"),
                                          tr("New &follow-up meeting..."), none);
     decisionsFollowUpAction->setEnabled(false); // until a meeting is selected
+    decisionsFoldersAction = makeAction("decisionsFoldersAction", tr("Meeting folders"),
+                                        tr("&Meeting folders..."), none);
     editUndoAction = makeAction("editUndoAction", tr("Undo"), tr("&Undo"),
                                 QKeySequence(Qt::CTRL | Qt::Key_Z), "undo");
     editRedoAction = makeAction("editRedoAction", tr("Redo"), tr("&Redo"),
@@ -215,6 +217,8 @@ void frmMain::createMenus()
     decisionsMenu->addAction(decisionsExportAction);
     decisionsMenu->addSeparator();
     decisionsMenu->addAction(decisionsFollowUpAction);
+    decisionsMenu->addSeparator();
+    decisionsMenu->addAction(decisionsFoldersAction);
 
     helpMenu = menubar->addMenu(tr("&Help"));
     helpMenu->addAction(helpContentsAction);
@@ -233,6 +237,7 @@ void frmMain::connectSignals()
     connect(decisionsOpenAction, &QAction::triggered, this, &frmMain::decisionsOpen);
     connect(decisionsExportAction, &QAction::triggered, this, &frmMain::decisionsExport);
     connect(decisionsFollowUpAction, &QAction::triggered, this, &frmMain::decisionsFollowUp);
+    connect(decisionsFoldersAction, &QAction::triggered, this, &frmMain::decisionsFolders);
     connect(helpIndexAction, &QAction::triggered, this, &frmMain::helpIndex);
     connect(helpContentsAction, &QAction::triggered, this, &frmMain::helpContents);
     connect(helpAboutAction, &QAction::triggered, this, &frmMain::helpAbout);

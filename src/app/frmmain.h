@@ -18,6 +18,7 @@ class QAction;
 class QCheckBox;
 class DueDateEdit;
 class frmDecisions;
+class MeetingLibrary;
 class QHBoxLayout;
 class QLabel;
 class QMenu;
@@ -87,6 +88,7 @@ public:
     QAction *decisionsOpenAction;
     QAction *decisionsExportAction;
     QAction *decisionsFollowUpAction;
+    QAction *decisionsFoldersAction;
     QAction *editUndoAction;
     QAction *editRedoAction;
     QAction *editCutAction;
@@ -132,6 +134,21 @@ public slots:
     // Marks the decision done now, or open again, wherever the mark was asked for.
     void markDone(Meeting *meeting, Problem *problem, bool done); // mainwindow/frmmain_editor.cpp
     void decisionsFollowUp(); // followup/frmmain_followup.cpp
+    void decisionsFolders(); // library/frmmain_library.cpp
+    // Opens the file as Open with Add does, without a question, and shows the problem at that
+    // place of its meeting; marks it done or open first when asked. library/frmmain_library.cpp
+    void openFileProblem(const QString &file, int problem);
+    void markFileProblemDone(const QString &file, int problem, bool done);
+
+public:
+    // The meeting folders are kept between runs; the program's main() asks for this, a window
+    // built by other code keeps them for its own life only. library/frmmain_library.cpp
+    void rememberMeetingFolders();
+    // Opens the file as Open with Add does, without a question; null when it cannot be opened,
+    // which a box says. mainwindow/frmmain_files.cpp
+    Meeting *addFile(const QString &fileName);
+
+public slots:
 
 signals:
     // The list of meetings changed: New, Open, Add problem, Delete.
@@ -206,6 +223,9 @@ private:
     enum class AddOrReplace { Add, Replace, Cancel }; // in the order of the question's buttons
     AddOrReplace askAddOrReplace();
     void startNewMeetingsList();
+    bool loadDocument(const QString &fileName, QDomDocument &document);
+    Meeting *appendOpened(const QDomDocument &document, const QString &fileName);
+    MeetingLibrary *meetingLibrary();
     static void deleteMeetings(QList<Meeting *> *list);
     bool writeMeeting(int index, const QString &fileName);
     // Writes the file whole or not at all; a failure is shown with its reason.
@@ -248,6 +268,8 @@ private:
     QProcess *notificationProcess = nullptr; // the xsltproc run started last
     QStringList *tempFiles = nullptr;
     frmDecisions *decisionsWindow = nullptr; // made when first opened
+    MeetingLibrary *library = nullptr; // made when folders are first given
+    bool foldersRemembered = false;
 
     // Tests reach the window's state through this one door.
     friend class frmMainInspector;

@@ -3,6 +3,8 @@
 #include "document/xmlguard.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -157,6 +159,26 @@ QString tooLargeMessage()
 {
     return QCoreApplication::translate("MeetingFile", "the file is larger than %1 MiB")
         .arg(maxFileSize / (1024 * 1024));
+}
+
+bool readRegularFile(const QString &fileName, QByteArray &contents, QString &reason)
+{
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile()) {
+        reason = QCoreApplication::translate("MeetingFile", "It is not a regular file.");
+        return false;
+    }
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+        return false;
+    }
+    contents = file.read(maxFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        reason = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 } // namespace MeetingFile

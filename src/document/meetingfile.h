@@ -78,6 +78,11 @@ bool parse(QByteArray contents, QDomDocument &document, QString &reason);
 // The reason given for a file larger than maxFileSize.
 QString tooLargeMessage();
 
+// Reads a file only when it is a regular file: opening a FIFO would block for ever. One byte more
+// than a document may hold is enough for the parser to refuse a larger file. A name that does
+// not exist is left to QFile, which says why in the system's words.
+bool readRegularFile(const QString &fileName, QByteArray &contents, QString &reason);
+
 } // namespace MeetingFile
 
 #endif // MEETINGFILE_H

@@ -68,29 +68,6 @@ static void showOpenError(const QString &text, const QString &fileName, const QS
     box.exec();
 }
 
-// Reads a chosen name only when it is a regular file: opening a FIFO would block for ever. One
-// byte more than a document may hold is enough for the parser to refuse a larger file. A name
-// that does not exist is left to QFile, which says why in the system's words.
-static bool readRegularFile(const QString &fileName, QByteArray &contents, QString &reason)
-{
-    const QFileInfo info(fileName);
-    if (info.exists() && !info.isFile()) {
-        reason = frmMain::tr("It is not a regular file.");
-        return false;
-    }
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString();
-        return false;
-    }
-    contents = file.read(MeetingFile::maxFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        reason = file.errorString();
-        return false;
-    }
-    return true;
-}
-
 void frmMain::fileOpen()
 {
     const QString fileName = askOpenFileName();
@@ -100,20 +77,27 @@ void frmMain::fileOpen()
     openFile(fileName);
 }
 
-void frmMain::openFile(const QString &fileName)
+// Reads and parses the file; a failure is told in a box.
+bool frmMain::loadDocument(const QString &fileName, QDomDocument &document)
 {
     QByteArray contents;
     QString reason;
-    if (!readRegularFile(fileName, contents, reason)) {
+    if (!MeetingFile::readRegularFile(fileName, contents, reason)) {
         showOpenError(tr("Cannot open file %1"), fileName, reason);
-        return;
+        return false;
     }
-    QDomDocument document;
     if (!MeetingFile::parse(std::move(contents), document, reason)) {
         showOpenError(tr("Parsing error for file %1"), fileName, reason);
-        return;
+        return false;
     }
+    return true;
+}
 
+void frmMain::openFile(const QString &fileName)
+{
+    QDomDocument document;
+    if (!loadDocument(fileName, document))
+        return;
     if (!meetings->isEmpty()) {
         const AddOrReplace answer = askAddOrReplace();
         if (answer == AddOrReplace::Cancel)
@@ -121,6 +105,17 @@ void frmMain::openFile(const QString &fileName)
         if (answer == AddOrReplace::Replace)
             startNewMeetingsList();
     }
+    appendOpened(document, fileName);
+}
+
+Meeting *frmMain::addFile(const QString &fileName)
+{
+    QDomDocument document;
+    return loadDocument(fileName, document) ? appendOpened(document, fileName) : nullptr;
+}
+
+Meeting *frmMain::appendOpened(const QDomDocument &document, const QString &fileName)
+{
     Meeting *meeting = readXmlFile(document);
     meetings->append(meeting);
     currentMeeting = meetings->size() - 1;
@@ -131,6 +126,7 @@ void frmMain::openFile(const QString &fileName)
 
     clearGUI();
     fillGUI();
+    return meeting;
 }
 
 void frmMain::showSaveFailure(const QString &fileName, const QString &reason)

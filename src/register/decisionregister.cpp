@@ -1,6 +1,8 @@
 #include "register/decisionregister.h"
 
 #include <QBrush>
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 
 #include <limits>
@@ -13,26 +15,35 @@ DecisionRegister::DecisionRegister(QObject *parent)
 
 static constexpr qint64 undated = std::numeric_limits<qint64>::max();
 
-DecisionRegister::Row DecisionRegister::rowFor(Meeting *meeting, Problem *problem)
+DecisionRegister::Row DecisionRegister::rowFor(Meeting *meeting, Problem *problem,
+                                               const QString &file, bool loaded)
 {
     const QDateTime &due = problem->decision->due;
     if (!due.isValid())
-        return {meeting, problem, undated, tr("no date")};
-    return {meeting, problem, due.toMSecsSinceEpoch(), due.toString(DateFormat::displayToMinute)};
+        return {meeting, problem, undated, tr("no date"), file, loaded};
+    return {meeting, problem, due.toMSecsSinceEpoch(), due.toString(DateFormat::displayToMinute),
+            file,    loaded};
 }
 
-void DecisionRegister::setMeetings(const QList<Meeting *> &meetings, const QDateTime &now)
+void DecisionRegister::appendRows(Meeting *meeting, const QString &file, bool loaded)
+{
+    for (Problem *problem : std::as_const(*meeting->problems)) {
+        rowOfProblem.insert(problem, int(rows.size()));
+        rows.append(rowFor(meeting, problem, file, loaded));
+    }
+}
+
+void DecisionRegister::setMeetings(const QList<Meeting *> &meetings, const QDateTime &now,
+                                   const QList<FileMeeting> &files)
 {
     beginResetModel();
     this->now = now.toMSecsSinceEpoch();
     rows.clear();
     rowOfProblem.clear();
-    for (Meeting *meeting : meetings) {
-        for (Problem *problem : std::as_const(*meeting->problems)) {
-            rowOfProblem.insert(problem, int(rows.size()));
-            rows.append(rowFor(meeting, problem));
-        }
-    }
+    for (Meeting *meeting : meetings)
+        appendRows(meeting, meeting->fileName, true);
+    for (const FileMeeting &file : files)
+        appendRows(file.meeting, file.file, false);
     endResetModel();
 }
 
@@ -48,7 +59,8 @@ void DecisionRegister::problemEdited(const Problem *problem)
     const int row = rowOfProblem.value(problem, -1);
     if (row == -1)
         return;
-    rows[row] = rowFor(rows.at(row).meeting, rows.at(row).problem);
+    const Row &old = rows.at(row);
+    rows[row] = rowFor(old.meeting, old.problem, old.file, old.loaded);
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
@@ -58,7 +70,7 @@ bool DecisionRegister::isOverdue(int row) const
     return due != undated && due < now && !isDone(row);
 }
 
-static QString firstLine(const QString &text)
+QString DecisionRegister::firstLine(const QString &text)
 {
     for (QStringView line : QStringView(text).split(u'\n')) {
         if (!line.trimmed().isEmpty())
@@ -67,7 +79,7 @@ static QString firstLine(const QString &text)
     return QString();
 }
 
-static QString displayNames(const QList<Participant *> &persons)
+QString DecisionRegister::displayNames(const QList<Participant *> &persons)
 {
     QStringList names;
     for (const Participant *person : persons) {
@@ -96,6 +108,8 @@ QString DecisionRegister::text(int row, int column) const
         return decision.text.trimmed().isEmpty() ? tr("no decision yet") : firstLine(decision.text);
     case ResponsiblesColumn:
         return displayNames(*entry.problem->responsibles);
+    case FileColumn:
+        return QFileInfo(entry.file).fileName();
     }
     return QString();
 }
@@ -122,6 +136,8 @@ QVariant DecisionRegister::data(const QModelIndex &index, int role) const
         if (index.column() == DecisionColumn
             && !rows.at(row).problem->decision->text.trimmed().isEmpty())
             return rows.at(row).problem->decision->text;
+        if (index.column() == FileColumn)
+            return QDir::toNativeSeparators(rows.at(row).file);
         return text(row, index.column());
     case Qt::CheckStateRole:
         if (index.column() == DoneColumn)
@@ -173,8 +189,7 @@ bool DecisionRegister::setData(const QModelIndex &index, const QVariant &value, 
 {
     if (role != Qt::CheckStateRole || index.column() != DoneColumn || index.row() >= rows.size())
         return false;
-    const Row &entry = rows.at(index.row());
-    emit doneRequested(entry.meeting, entry.problem, value.toInt() == Qt::Checked);
+    emit doneRequested(index.row(), value.toInt() == Qt::Checked);
     return true;
 }
 
@@ -197,6 +212,8 @@ QVariant DecisionRegister::headerData(int section, Qt::Orientation orientation, 
         return tr("Decision");
     case ResponsiblesColumn:
         return tr("Responsibles");
+    case FileColumn:
+        return tr("File");
     }
     return QVariant();
 }

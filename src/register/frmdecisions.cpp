@@ -1,6 +1,8 @@
 #include "register/frmdecisions.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -8,24 +10,31 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
+#include <QSet>
 #include <QStyle>
 #include <QTimer>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "app/dateformat.h"
 #include "app/formwidgets.h"
 #include "app/itemmargindelegate.h"
+#include "library/meetinglibrary.h"
 #include "register/decisionfilter.h"
 #include "register/decisionregister.h"
 
 namespace {
 
-constexpr int windowWidth = 860;
+constexpr int windowWidth = 1010;
 constexpr int windowHeight = 420;
 constexpr int meetingColumnWidth = 150;
 constexpr int problemColumnWidth = 170;
 constexpr int responsiblesColumnWidth = 170;
+constexpr int fileColumnWidth = 150;
+constexpr int unreadableListHeight = 90;
+constexpr int progressDelayTime = 300; // ms: a scan quicker than this shows no progress
 // Room beside a cell's text: the focus frame's margins (three of them) and this much more.
 constexpr int focusFrameMargins = 3;
 constexpr int extraCellPadding = 12;
@@ -91,6 +100,21 @@ void frmDecisions::createWidgets()
     lvDecisions->installEventFilter(this);
 
     lblCount = makeNamed<QLabel>("lblCount", this);
+    pbScan = makeNamed<QProgressBar>("pbScan", this);
+    pbScan->setFormat(tr("Reading meeting files: %v of %m"));
+    pbScan->hide();
+    progressDelay = new QTimer(this);
+    progressDelay->setSingleShot(true);
+    progressDelay->setInterval(progressDelayTime);
+
+    lblUnreadable = makeNamed<QLabel>("lblUnreadable", tr("Files that could not be read:"), this);
+    lvUnreadable = makeNamed<QTreeWidget>("lvUnreadable", this);
+    lvUnreadable->setHeaderLabels({tr("File"), tr("Reason")});
+    lvUnreadable->setRootIsDecorated(false);
+    lvUnreadable->setMaximumHeight(unreadableListHeight);
+    lblUnreadable->setBuddy(lvUnreadable);
+    lblUnreadable->hide();
+    lvUnreadable->hide();
 }
 
 void frmDecisions::layOutWidgets()
@@ -103,6 +127,9 @@ void frmDecisions::layOutWidgets()
     layout->addLayout(filterRow);
     layout->addWidget(lvDecisions);
     layout->addWidget(lblCount);
+    layout->addWidget(pbScan);
+    layout->addWidget(lblUnreadable);
+    layout->addWidget(lvUnreadable);
 }
 
 // The decision takes the room the other columns leave; the user may resize any of them.
@@ -130,6 +157,7 @@ void frmDecisions::sizeColumns()
     header->resizeSection(DecisionRegister::MeetingColumn, meetingColumnWidth);
     header->resizeSection(DecisionRegister::ProblemColumn, problemColumnWidth);
     header->resizeSection(DecisionRegister::ResponsiblesColumn, responsiblesColumnWidth);
+    header->resizeSection(DecisionRegister::FileColumn, fileColumnWidth);
 }
 
 void frmDecisions::connectSignals()
@@ -144,7 +172,9 @@ void frmDecisions::connectSignals()
     });
     connect(lvDecisions, &QTreeView::activated, this, &frmDecisions::activate);
     connect(lvDecisions, &QTreeView::customContextMenuRequested, this, &frmDecisions::showRowMenu);
-    connect(decisions, &DecisionRegister::doneRequested, this, &frmDecisions::doneRequested);
+    connect(decisions, &DecisionRegister::doneRequested, this, &frmDecisions::requestDone);
+    connect(progressDelay, &QTimer::timeout, this,
+            [this] { pbScan->setVisible(library && library->isScanning()); });
     // Due dates pass while the window stays open; a closed one is measured when shown again.
     auto *minutes = new QTimer(this);
     connect(minutes, &QTimer::timeout, this, [this] {
@@ -159,10 +189,90 @@ int frmDecisions::registerRow(int viewRow) const
     return filter->mapToSource(filter->index(viewRow, 0)).row();
 }
 
+void frmDecisions::setLibrary(MeetingLibrary *library)
+{
+    this->library = library;
+    connect(library, &MeetingLibrary::changed, this, [this] {
+        if (isVisible())
+            rebuild();
+    });
+    connect(library, &MeetingLibrary::progress, this, &frmDecisions::showProgress);
+    connect(library, &MeetingLibrary::scanFinished, this, [this] {
+        progressDelay->stop();
+        pbScan->hide();
+    });
+    rebuild();
+}
+
 void frmDecisions::showMeetings(const QList<Meeting *> &meetings)
 {
-    decisions->setMeetings(meetings, clock());
+    loaded = meetings;
+    rebuild();
+}
+
+// A file loaded in the window shows once, as loaded, with its unsaved edits.
+void frmDecisions::rebuild()
+{
+    QList<DecisionRegister::FileMeeting> files;
+    QList<std::shared_ptr<Meeting>> kept;
+    if (library) {
+        QSet<QString> loadedFiles;
+        for (const Meeting *meeting : std::as_const(loaded)) {
+            if (!meeting->fileName.isEmpty())
+                loadedFiles.insert(QFileInfo(meeting->fileName).canonicalFilePath());
+        }
+        for (const ScannedMeeting &file : library->files()) {
+            if (file.isMeeting()
+                && !loadedFiles.contains(QFileInfo(file.path).canonicalFilePath())) {
+                files.append({file.meeting.get(), file.path});
+                kept.append(file.meeting);
+            }
+        }
+    }
+    decisions->setMeetings(loaded, clock(), files);
+    fileMeetingsShown = kept; // the rows no longer point at the meetings let go here
+    showUnreadable();
     showCount();
+}
+
+void frmDecisions::showUnreadable()
+{
+    lvUnreadable->clear();
+    if (library) {
+        QList<QTreeWidgetItem *> items;
+        for (const ScannedMeeting &file : library->files()) {
+            if (file.isUnreadable())
+                items.append(
+                    new QTreeWidgetItem({QDir::toNativeSeparators(file.path), file.reason}));
+        }
+        for (const MeetingFolder::Skipped &skipped : library->skipped())
+            items.append(
+                new QTreeWidgetItem({QDir::toNativeSeparators(skipped.path), skipped.reason}));
+        lvUnreadable->addTopLevelItems(items);
+    }
+    const bool any = lvUnreadable->topLevelItemCount() > 0;
+    lblUnreadable->setVisible(any);
+    lvUnreadable->setVisible(any);
+}
+
+void frmDecisions::showProgress(int done, int total)
+{
+    pbScan->setRange(0, total);
+    pbScan->setValue(done);
+    if (!pbScan->isVisible() && !progressDelay->isActive())
+        progressDelay->start();
+}
+
+// A row of a file not loaded is asked for by the file and the problem's place in it.
+void frmDecisions::requestDone(int row, bool done)
+{
+    Meeting *meeting = decisions->meetingAt(row);
+    Problem *problem = decisions->problemAt(row);
+    if (decisions->isLoaded(row))
+        emit doneRequested(meeting, problem, done);
+    else
+        emit fileDoneRequested(decisions->fileAt(row), int(meeting->problems->indexOf(problem)),
+                               done);
 }
 
 void frmDecisions::measureOverdue()
@@ -180,8 +290,14 @@ void frmDecisions::problemEdited(const Problem *problem)
 void frmDecisions::activate(const QModelIndex &index)
 {
     const int row = filter->mapToSource(index).row();
-    if (Problem *problem = decisions->problemAt(row))
-        emit problemActivated(decisions->meetingAt(row), problem);
+    Problem *problem = decisions->problemAt(row);
+    Meeting *meeting = decisions->meetingAt(row);
+    if (!problem)
+        return;
+    if (decisions->isLoaded(row))
+        emit problemActivated(meeting, problem);
+    else
+        emit fileActivated(decisions->fileAt(row), int(meeting->problems->indexOf(problem)));
 }
 
 // Asks for the opposite of the row's mark, through the check column as a click would.

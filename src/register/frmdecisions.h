@@ -6,11 +6,16 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 #include "model/meeting.h"
 
 class DecisionFilter;
 class DecisionRegister;
+class MeetingLibrary;
+class QProgressBar;
+class QTimer;
+class QTreeWidget;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -33,6 +38,9 @@ public:
     QCheckBox *chkShowDone;
     QTreeView *lvDecisions;
     QLabel *lblCount;
+    QProgressBar *pbScan; // while the watched folders are read
+    QLabel *lblUnreadable;
+    QTreeWidget *lvUnreadable; // files and folders of the watched folders that could not be read
     DecisionRegister *decisions;
     DecisionFilter *filter;
 
@@ -43,6 +51,8 @@ public:
 
     // The source row shown at a row of the view.
     int registerRow(int viewRow) const;
+    // Lists the meetings of the library's files too, those not loaded; null for none.
+    void setLibrary(MeetingLibrary *library);
 
 public slots:
     void showMeetings(const QList<Meeting *> &meetings);
@@ -54,6 +64,9 @@ signals:
     void problemActivated(Meeting *meeting, Problem *problem);
     // Asks whoever owns the records to mark the decision done, or open again.
     void doneRequested(Meeting *meeting, Problem *problem, bool done);
+    // The same for a problem of a file not loaded, by its place in the file's meeting.
+    void fileActivated(const QString &file, int problem);
+    void fileDoneRequested(const QString &file, int problem, bool done);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -68,6 +81,15 @@ private:
     void toggleDone(const QModelIndex &index);
     void showRowMenu(const QPoint &position);
     void showCount();
+    void rebuild();
+    void showUnreadable();
+    void requestDone(int row, bool done);
+    void showProgress(int done, int total);
+
+    QList<Meeting *> loaded;
+    MeetingLibrary *library = nullptr;
+    QList<std::shared_ptr<Meeting>> fileMeetingsShown; // kept alive while rows point at them
+    QTimer *progressDelay;
 };
 
 #endif // FRMDECISIONS_H

@@ -27,6 +27,11 @@ void frmMain::decisionsOpen()
         });
         connect(decisionsWindow, &frmDecisions::problemActivated, this, &frmMain::showDecision);
         connect(decisionsWindow, &frmDecisions::doneRequested, this, &frmMain::markDone);
+        connect(decisionsWindow, &frmDecisions::fileActivated, this, &frmMain::openFileProblem);
+        connect(decisionsWindow, &frmDecisions::fileDoneRequested, this,
+                &frmMain::markFileProblemDone);
+        if (library)
+            decisionsWindow->setLibrary(library);
     }
     decisionsWindow->showMeetings(*meetings);
     decisionsWindow->show();

@@ -1,0 +1,109 @@
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QTimer>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include "document/meetingfile.h"
+#include "document/meetingwriter.h"
+#include "library/frmfolders.h"
+#include "library/meetinglibrary.h"
+#include "register/decisionfilter.h"
+#include "register/decisionregister.h"
+#include "register/frmdecisions.h"
+#include "support/documents.h"
+#include "support/records.h"
+#include "support/windowtest.h"
+
+// The register of a window whose meeting folder holds Alpha (problems A, B) in a.xml, Beta
+// (problem C) in sub/b.xml and a broken file; Alpha is loaded and its subject edited. By due
+// date the rows are A, C, B.
+class tst_LibraryRegister : public WindowTest
+{
+    Q_OBJECT
+
+    frmDecisions *decisions = nullptr;
+
+    static QByteArray file(const char *subject, const QStringList &problems)
+    {
+        const std::unique_ptr<Meeting> meeting(makeMeeting(subject, problems));
+        return MeetingFile::fileContents(MeetingFile::meetingText(*meeting));
+    }
+    QStringList column(int column) const
+    {
+        QStringList texts;
+        for (int row = 0; row < decisions->filter->rowCount(); ++row)
+            texts << decisions->filter->index(row, column).data().toString();
+        return texts;
+    }
+    QModelIndex rowOf(const QString &problem) const
+    {
+        const int row = int(column(DecisionRegister::ProblemColumn).indexOf(problem));
+        return decisions->filter->mapToSource(decisions->filter->index(row, 0));
+    }
+
+private slots:
+    void init()
+    {
+        WindowTest::init();
+        QVERIFY(QDir(dir->path()).mkpath("sub"));
+        QVERIFY(writeFile(path("a.xml"), file("Alpha", {"A", "B"})));
+        QVERIFY(writeFile(path("sub/b.xml"), file("Beta", {"C"})));
+        QVERIFY(writeFile(path("broken.xml"), "<meeting>"));
+        state().openFile(path("a.xml"));
+        state().meetings()->at(0)->subject = "Alpha edited";
+        window->decisionsOpen();
+        decisions = window->findChild<frmDecisions *>();
+        QTimer::singleShot(0, window.get(), [this] {
+            auto *dialog = qobject_cast<frmFolders *>(QApplication::activeModalWidget());
+            QVERIFY2(dialog, "the folders dialog is open");
+            dialog->lstFolders->addItem(dir->path());
+            dialog->accept();
+        });
+        window->decisionsFoldersAction->trigger();
+        QTRY_COMPARE(decisions->decisions->rowCount(), 3);
+    }
+
+    // The loaded file shows once, as loaded; the file column names each row's file.
+    void listsFolderBesideLoaded()
+    {
+        QCOMPARE(column(DecisionRegister::MeetingColumn),
+                 (QStringList {"Alpha edited", "Beta", "Alpha edited"}));
+        QCOMPARE(column(DecisionRegister::FileColumn), (QStringList {"a.xml", "b.xml", "a.xml"}));
+        QCOMPARE(decisions->lvUnreadable->topLevelItemCount(), 1);
+        QCOMPARE(decisions->lvUnreadable->topLevelItem(0)->text(0), path("broken.xml"));
+    }
+
+    // A row of a file not loaded opens the file into the tree, as Open with Add, and shows the
+    // problem; marking it done marks the meeting as loaded, to be saved as any edit.
+    void fileRowOpensTheFile_data()
+    {
+        QTest::addColumn<bool>("markDone");
+        QTest::newRow("activated") << false;
+        QTest::newRow("marked done") << true;
+    }
+
+    void fileRowOpensTheFile()
+    {
+        QFETCH(bool, markDone);
+        const QModelIndex row = rowOf("C");
+        if (markDone)
+            decisions->decisions->setData(row.siblingAtColumn(DecisionRegister::DoneColumn),
+                                          Qt::Checked, Qt::CheckStateRole);
+        else
+            emit decisions->lvDecisions->activated(decisions->filter->mapFromSource(row));
+        QCOMPARE(state().treeEntries(), (QStringList {"Alpha edited", "Beta"}));
+        const Meeting &beta = *state().meetings()->at(1);
+        QCOMPARE(window->lvProblems->currentItem()->text(0), "C");
+        QCOMPARE(beta.problems->at(0)->decision->isDone(), markDone);
+        QCOMPARE(beta.saved, !markDone);
+        QCOMPARE(readFile(path("sub/b.xml")), file("Beta", {"C"}));
+        QTRY_COMPARE(
+            column(DecisionRegister::FileColumn),
+            (markDone ? QStringList {"a.xml", "a.xml"} : QStringList {"a.xml", "b.xml", "a.xml"}));
+    }
+};
+
+QTEST_MAIN(tst_LibraryRegister)
+#include "tst_libraryregister.moc"
