@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDomDocument>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -9,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -21,7 +24,9 @@
 #include "document/meetingfile.h"
 #include "document/meetingreader.h"
 #include "document/meetingwriter.h"
+#include "library/meetinglibrary.h"
 #include "model/meeting.h"
+#include "register/decisionregister.h"
 #include "register/duedatecalendar.h"
 #include "register/frmdecisions.h"
 #include "report/reportprinter.h"
@@ -543,6 +548,48 @@ void BM_DueDateCalendar(benchmark::State &state)
     reportBytes(state, meeting);
 }
 
+// A folder of 1,000 meeting files of 10 problems each, read by the register's library while the
+// register is open, as at start with a meeting folder. Reported: the longest the event loop went
+// without turning, which is what the user feels as a frozen window.
+void BM_ScanFolder(benchmark::State &state)
+{
+    const int fileCount = int(state.range(0));
+    QTemporaryDir folder;
+    const QByteArray contents = sample(10).contents;
+    for (int i = 0; i < fileCount; ++i) {
+        QFile file(folder.filePath(QStringLiteral("meeting-%1.xml").arg(i)));
+        if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
+            return state.SkipWithError("cannot write the folder");
+    }
+    frmMainInspector(*window).forgetMeetings();
+    window->decisionsOpen();
+    auto *decisions = window->findChild<frmDecisions *>();
+    qint64 longestStall = 0;
+    for (auto _ : state) {
+        MeetingLibrary library;
+        decisions->setLibrary(&library);
+        QEventLoop loop;
+        QObject::connect(&library, &MeetingLibrary::scanFinished, &loop, &QEventLoop::quit);
+        QElapsedTimer sinceTurn;
+        QTimer ticks;
+        ticks.setInterval(1);
+        QObject::connect(&ticks, &QTimer::timeout,
+                         [&] { longestStall = std::max(longestStall, sinceTurn.restart()); });
+
+        sinceTurn.start();
+        ticks.start();
+        library.setFolders({folder.path()});
+        loop.exec();
+        longestStall = std::max(longestStall, sinceTurn.elapsed());
+        if (decisions->decisions->rowCount() != fileCount * 10)
+            return state.SkipWithError("not every file was read");
+        decisions->setLibrary(nullptr);
+    }
+    decisions->close();
+    state.counters["longest_stall_ms"] = double(longestStall);
+    state.counters["files"] = fileCount;
+}
+
 void meetingSizes(benchmark::internal::Benchmark *benchmark)
 {
     benchmark->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
@@ -567,6 +614,7 @@ BENCHMARK(BM_FilterRegister)->Apply(meetingSizes);
 BENCHMARK(BM_ToggleDone)->Apply(meetingSizes);
 BENCHMARK(BM_ShowDoneSwitch)->Apply(meetingSizes);
 BENCHMARK(BM_DueDateCalendar)->Apply(meetingSizes);
+BENCHMARK(BM_ScanFolder)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceMemory)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrintReportToPdf)->Arg(1000)->Unit(benchmark::kMillisecond);
 

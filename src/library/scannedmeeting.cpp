@@ -10,6 +10,7 @@ ScannedMeeting scanMeetingFile(const QString &path)
     ScannedMeeting scanned;
     scanned.path = path;
     const QFileInfo info(path);
+    scanned.canonicalPath = info.canonicalFilePath();
     scanned.modified = info.lastModified();
     scanned.size = info.size();
     // A file far too large is refused before any of it is read.

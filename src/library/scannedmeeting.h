@@ -12,6 +12,7 @@
 struct ScannedMeeting
 {
     QString path;
+    QString canonicalPath; // links resolved, to match a loaded meeting's file
     std::shared_ptr<Meeting> meeting; // null when unreadable or not a meeting document
     QString reason; // why the file could not be read; empty when it was
     // What the file looked like when read, to tell whether it changed since.

@@ -19,10 +19,7 @@ DecisionRegister::Row DecisionRegister::rowFor(Meeting *meeting, Problem *proble
                                                const QString &file, bool loaded)
 {
     const QDateTime &due = problem->decision->due;
-    if (!due.isValid())
-        return {meeting, problem, undated, tr("no date"), file, loaded};
-    return {meeting, problem, due.toMSecsSinceEpoch(), due.toString(DateFormat::displayToMinute),
-            file,    loaded};
+    return {meeting, problem, due.isValid() ? due.toMSecsSinceEpoch() : undated, file, loaded};
 }
 
 void DecisionRegister::appendRows(Meeting *meeting, const QString &file, bool loaded)
@@ -97,7 +94,9 @@ QString DecisionRegister::text(int row, int column) const
     case DoneColumn:
         return decision.isDone() ? decision.done.toString(DateFormat::displayToMinute) : QString();
     case DueColumn:
-        return entry.dueText;
+        return entry.dueOrder == undated
+            ? tr("no date")
+            : entry.problem->decision->due.toString(DateFormat::displayToMinute);
     case OverdueColumn:
         return isOverdue(row) ? tr("overdue") : QString();
     case MeetingColumn:

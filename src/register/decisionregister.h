@@ -79,13 +79,13 @@ private:
     QVariant rowForeground(int row) const;
 
     // A local date's conversion to a moment costs a time zone lookup, too much to repeat for each
-    // comparison of a sort or each row of a filter: it is made once per row and per edit.
+    // comparison of a sort or each row of a filter: it is made once per row and per edit. The
+    // date's text is made only for the rows shown.
     struct Row
     {
         Meeting *meeting = nullptr;
         Problem *problem = nullptr;
         qint64 dueOrder = 0;
-        QString dueText;
         QString file;
         bool loaded = true;
     };

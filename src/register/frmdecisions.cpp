@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProgressBar>
 #include <QSet>
 #include <QStyle>
 #include <QTimer>
@@ -34,7 +33,6 @@ constexpr int problemColumnWidth = 170;
 constexpr int responsiblesColumnWidth = 170;
 constexpr int fileColumnWidth = 150;
 constexpr int unreadableListHeight = 90;
-constexpr int progressDelayTime = 300; // ms: a scan quicker than this shows no progress
 // Room beside a cell's text: the focus frame's margins (three of them) and this much more.
 constexpr int focusFrameMargins = 3;
 constexpr int extraCellPadding = 12;
@@ -100,12 +98,6 @@ void frmDecisions::createWidgets()
     lvDecisions->installEventFilter(this);
 
     lblCount = makeNamed<QLabel>("lblCount", this);
-    pbScan = makeNamed<QProgressBar>("pbScan", this);
-    pbScan->setFormat(tr("Reading meeting files: %v of %m"));
-    pbScan->hide();
-    progressDelay = new QTimer(this);
-    progressDelay->setSingleShot(true);
-    progressDelay->setInterval(progressDelayTime);
 
     lblUnreadable = makeNamed<QLabel>("lblUnreadable", tr("Files that could not be read:"), this);
     lvUnreadable = makeNamed<QTreeWidget>("lvUnreadable", this);
@@ -127,7 +119,6 @@ void frmDecisions::layOutWidgets()
     layout->addLayout(filterRow);
     layout->addWidget(lvDecisions);
     layout->addWidget(lblCount);
-    layout->addWidget(pbScan);
     layout->addWidget(lblUnreadable);
     layout->addWidget(lvUnreadable);
 }
@@ -173,8 +164,6 @@ void frmDecisions::connectSignals()
     connect(lvDecisions, &QTreeView::activated, this, &frmDecisions::activate);
     connect(lvDecisions, &QTreeView::customContextMenuRequested, this, &frmDecisions::showRowMenu);
     connect(decisions, &DecisionRegister::doneRequested, this, &frmDecisions::requestDone);
-    connect(progressDelay, &QTimer::timeout, this,
-            [this] { pbScan->setVisible(library && library->isScanning()); });
     // Due dates pass while the window stays open; a closed one is measured when shown again.
     auto *minutes = new QTimer(this);
     connect(minutes, &QTimer::timeout, this, [this] {
@@ -191,16 +180,16 @@ int frmDecisions::registerRow(int viewRow) const
 
 void frmDecisions::setLibrary(MeetingLibrary *library)
 {
+    if (this->library)
+        disconnect(this->library, nullptr, this, nullptr);
     this->library = library;
+    if (!library)
+        return rebuild();
     connect(library, &MeetingLibrary::changed, this, [this] {
         if (isVisible())
             rebuild();
     });
     connect(library, &MeetingLibrary::progress, this, &frmDecisions::showProgress);
-    connect(library, &MeetingLibrary::scanFinished, this, [this] {
-        progressDelay->stop();
-        pbScan->hide();
-    });
     rebuild();
 }
 
@@ -222,8 +211,7 @@ void frmDecisions::rebuild()
                 loadedFiles.insert(QFileInfo(meeting->fileName).canonicalFilePath());
         }
         for (const ScannedMeeting &file : library->files()) {
-            if (file.isMeeting()
-                && !loadedFiles.contains(QFileInfo(file.path).canonicalFilePath())) {
+            if (file.isMeeting() && !loadedFiles.contains(file.canonicalPath)) {
                 files.append({file.meeting.get(), file.path});
                 kept.append(file.meeting);
             }
@@ -255,12 +243,12 @@ void frmDecisions::showUnreadable()
     lvUnreadable->setVisible(any);
 }
 
+// The count line tells how far a scan is: a line of text costs the window nothing to lay out,
+// where showing and hiding a bar would lay out the whole list again.
 void frmDecisions::showProgress(int done, int total)
 {
-    pbScan->setRange(0, total);
-    pbScan->setValue(done);
-    if (!pbScan->isVisible() && !progressDelay->isActive())
-        progressDelay->start();
+    scanProgress = tr("reading meeting files: %1 of %2").arg(done).arg(total);
+    showCount();
 }
 
 // A row of a file not loaded is asked for by the file and the problem's place in it.
@@ -346,10 +334,13 @@ void frmDecisions::showCount()
         overdue += decisions->isOverdue(row) ? 1 : 0;
         done += decisions->isDone(row) ? 1 : 0;
     }
-    lblCount->setText(tr("Shown: %1 of %2 problems; open: %3, overdue: %4, done: %5")
-                          .arg(filter->rowCount())
-                          .arg(decisions->rowCount())
-                          .arg(decisions->rowCount() - done)
-                          .arg(overdue)
-                          .arg(done));
+    QString count = tr("Shown: %1 of %2 problems; open: %3, overdue: %4, done: %5")
+                        .arg(filter->rowCount())
+                        .arg(decisions->rowCount())
+                        .arg(decisions->rowCount() - done)
+                        .arg(overdue)
+                        .arg(done);
+    if (library && library->isScanning())
+        count += QLatin1String("; ") + scanProgress;
+    lblCount->setText(count);
 }

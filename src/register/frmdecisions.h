@@ -13,8 +13,6 @@
 class DecisionFilter;
 class DecisionRegister;
 class MeetingLibrary;
-class QProgressBar;
-class QTimer;
 class QTreeWidget;
 class QCheckBox;
 class QLabel;
@@ -38,7 +36,6 @@ public:
     QCheckBox *chkShowDone;
     QTreeView *lvDecisions;
     QLabel *lblCount;
-    QProgressBar *pbScan; // while the watched folders are read
     QLabel *lblUnreadable;
     QTreeWidget *lvUnreadable; // files and folders of the watched folders that could not be read
     DecisionRegister *decisions;
@@ -89,7 +86,7 @@ private:
     QList<Meeting *> loaded;
     MeetingLibrary *library = nullptr;
     QList<std::shared_ptr<Meeting>> fileMeetingsShown; // kept alive while rows point at them
-    QTimer *progressDelay;
+    QString scanProgress; // how far the scan under way is
 };
 
 #endif // FRMDECISIONS_H
