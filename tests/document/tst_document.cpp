@@ -65,11 +65,6 @@ class tst_Document : public QObject
         return MeetingPointer(MeetingFile::readMeeting(document));
     }
 
-    static QByteArray written(const Meeting &meeting)
-    {
-        return MeetingFile::fileContents(MeetingFile::meetingText(meeting));
-    }
-
     static QByteArray nested(int depth)
     {
         return QByteArray("<a>").repeated(depth) + 'x' + QByteArray("</a>").repeated(depth);

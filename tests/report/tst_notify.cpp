@@ -24,10 +24,9 @@ class tst_Notify : public WindowTest
     // Loaded from a document of its own, as Open leaves it, and shown in the tree.
     void loadSaved(Meeting *meeting)
     {
-        state().meetings()->append(meeting);
         meeting->fileName = path(meeting->subject.left(6) + ".xml");
-        writeFile(meeting->fileName, state().meetingFileContents(state().meetings()->size() - 1));
-        state().rebuildTree();
+        writeFile(meeting->fileName, written(*meeting));
+        state().load({meeting});
     }
     // Saved, selected, and its notification started.
     void notify(Meeting *meeting)

@@ -4,7 +4,6 @@
 #include <QTreeWidget>
 
 #include "app/frmmain.h"
-#include "document/meetingfile.h"
 
 // The tests' view of the main window's private state.
 class frmMainInspector
@@ -79,13 +78,6 @@ public:
     void forgetMeetings() { window.startNewMeetingsList(); }
 
     QString buildEmailBody(int index) const { return window.buildEmailBody(index); }
-
-    // The document writer, as the window calls it.
-    QString buildXmlString(int index) const { return window.buildXmlString(index); }
-    QByteArray meetingFileContents(int index) const
-    {
-        return MeetingFile::fileContents(window.buildXmlString(index));
-    }
 
 private:
     frmMain &window;

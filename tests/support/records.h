@@ -6,10 +6,10 @@
 #include <QMetaType>
 #include <QSet>
 #include <QStringList>
-#include <QTest>
 
 #include <memory>
 
+#include "document/meetingwriter.h"
 #include "model/meeting.h"
 
 // Records as plain values, so that a test compares whole meetings with one QCOMPARE and a data
@@ -145,28 +145,10 @@ inline Meeting *recordOf(const MeetingValue &value)
     return meeting;
 }
 
-// What QCOMPARE prints when two meetings differ: every field, one item a line.
+// What QCOMPARE prints when two meetings differ: each as the writer writes it.
 inline char *toString(const MeetingValue &meeting)
 {
-    const auto person = [](const Person &p) {
-        return QStringList {p.first, p.second, p.occupation, p.email, p.phone}.join(" / ");
-    };
-    const auto date = [](const QDateTime &d) {
-        return d.isNull() ? "null" : d.toString(Qt::ISODate);
-    };
-    QStringList lines {"subject " + meeting.subject, "date " + date(meeting.date),
-                       "place " + meeting.place, "decision " + meeting.decision,
-                       "notes " + meeting.notes};
-    for (const Person &p : meeting.participants)
-        lines << "participant " + person(p);
-    for (const ProblemValue &problem : meeting.problems) {
-        lines << "problem " + problem.shortDescription + " | " + problem.fullDescription + " | "
-                + problem.notes + " | " + problem.decision + " | " + date(problem.due)
-                + (problem.done.isNull() ? "" : " | done " + date(problem.done));
-        for (const Person &p : problem.responsibles)
-            lines << "  responsible " + person(p);
-    }
-    return QTest::toString('\n' + lines.join('\n'));
+    return qstrdup(qPrintable('\n' + MeetingFile::meetingText(*recordOf(meeting))));
 }
 
 // Records for the window tests. A meeting "S" with problems {"A", "B"} has participant Ann
