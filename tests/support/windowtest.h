@@ -2,7 +2,6 @@
 #define WINDOWTEST_H
 
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,12 +28,8 @@ protected slots:
         window = std::make_unique<frmMain>();
         window->show();
     }
-    // Closing the window keeps the notifications' HTML files for the mail client; a test leaves
-    // none behind.
     void cleanup()
     {
-        for (const QString &attachment : std::as_const(*state().tempFiles()))
-            QFile::remove(attachment);
         window.reset();
         dir.reset();
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
