@@ -191,6 +191,14 @@ inline Meeting *makeMeeting(const QString &subject, const QStringList &problems,
     return recordOf(value);
 }
 
+// Meeting "S" with problems A, B and C, B done; participants Ann and Bob.
+inline Meeting *doneInTheMiddle()
+{
+    Meeting *meeting = makeMeeting("S", {"A", "B", "C"}, {"Ann", "Bob"});
+    meeting->problems->at(1)->decision->done = QDateTime(QDate(2003, 3, 15), QTime(9, 0));
+    return meeting;
+}
+
 // Notes its name in `gone` when the store that holds it frees it, so a test sees what went.
 struct Witness
 {
