@@ -131,10 +131,12 @@ private slots:
                  QStringList {edit ? "frmPeople | Edit person" : "frmPeople | Adding new person"});
         QCOMPARE(shown, edit ? personValue("Ben", "Smith") : Person());
         QCOMPARE(valuesOf(persons), expected);
-        QList<QStringList> rows; // each record's own
-        for (const Participant *person : std::as_const(persons))
-            rows << PersonRow::columns(*person);
-        QCOMPARE(state().personRows(), rows);
+        QCOMPARE(window->lvResp->topLevelItemCount(), persons.size());
+        for (int i = 0; i < persons.size(); ++i) { // each row shows its own record
+            const QTreeWidgetItem *row = window->lvResp->topLevelItem(i);
+            QCOMPARE((QStringList {row->text(0), row->text(1), row->text(2), row->text(3)}),
+                     PersonRow::columns(*persons.at(i)));
+        }
         QCOMPARE(isMarked(meeting), taken);
     }
 

@@ -35,17 +35,6 @@ public:
         return texts;
     }
 
-    // The rows of the person list, each as its four texts.
-    QList<QStringList> personRows() const
-    {
-        QList<QStringList> rows;
-        for (int i = 0; i < window.lvResp->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem *row = window.lvResp->topLevelItem(i);
-            rows << QStringList {row->text(0), row->text(1), row->text(2), row->text(3)};
-        }
-        return rows;
-    }
-
     // Rebuilds the tree the way New, Open and Add problem do.
     void rebuildTree()
     {
