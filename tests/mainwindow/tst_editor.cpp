@@ -10,8 +10,6 @@
 #include "support/windowtest.h"
 #include "support/wizardanswers.h"
 
-Q_DECLARE_METATYPE(Person)
-
 using Answers::enterPerson;
 
 class tst_Editor : public WindowTest
@@ -53,7 +51,6 @@ private slots:
         QFETCH(bool, cleared);
         Meeting *meeting = show(problem);
         if (cleared) {
-            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
             QWidget *viewport = window->lvProblems->viewport();
             QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(5, viewport->height() - 5));
             QVERIFY2(window->lvProblems->selectedItems().isEmpty(), "the click cleared nothing");
@@ -145,7 +142,6 @@ private slots:
     void rowSelectionAndDelete()
     {
         Meeting *meeting = show(false);
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         const QList<Participant *> persons = *meeting->participants;
         QWidget *viewport = window->lvResp->viewport();
         const QPoint second

@@ -32,7 +32,6 @@ struct Entry
     int dueFromNow;
     QString decision = QStringLiteral("Decided");
 };
-Q_DECLARE_METATYPE(QList<Entry>)
 
 class tst_Register : public WindowTest
 {

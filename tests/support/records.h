@@ -3,11 +3,8 @@
 
 #include <QDateTime>
 #include <QList>
-#include <QMetaType>
 #include <QSet>
 #include <QStringList>
-
-#include <memory>
 
 #include "document/meetingwriter.h"
 #include "model/meeting.h"
@@ -38,7 +35,6 @@ struct MeetingValue
     QList<ProblemValue> problems;
     bool operator==(const MeetingValue &) const = default;
 };
-Q_DECLARE_METATYPE(MeetingValue)
 
 inline Person valueOf(const Participant &person)
 {

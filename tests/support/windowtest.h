@@ -7,7 +7,7 @@
 
 #include "support/frmmaininspector.h"
 
-// The fixture of the main window tests: each test gets a fresh shown window and an empty
+// The fixture of the main window tests: each test gets a fresh exposed window and an empty
 // temporary folder, and leaves no window open.
 class WindowTest : public QObject
 {
@@ -27,6 +27,7 @@ protected slots:
         QVERIFY2(dir->isValid(), qPrintable(dir->errorString()));
         window = std::make_unique<frmMain>();
         window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
     void cleanup()
     {
