@@ -4,21 +4,10 @@
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 
-#include "support/records.h"
 #include "support/windowtest.h"
-#include "wizard/frmfirst.h"
-#include "wizard/frmpeople.h"
-
-// Meeting "S" with problems A, B and C, B done; participants Ann and Bob.
-static Meeting *doneInTheMiddle()
-{
-    Meeting *meeting = makeMeeting("S", {"A", "B", "C"}, {"Ann", "Bob"});
-    meeting->problems->at(1)->decision->done = QDateTime(QDate(2003, 3, 15), QTime(9, 0));
-    return meeting;
-}
+#include "support/wizardanswers.h"
 
 class tst_FollowUp : public WindowTest
 {
@@ -79,14 +68,7 @@ private slots:
         state().load({doneInTheMiddle()});
         QVERIFY2(!window->decisionsFollowUpAction->isEnabled(), "nothing selected yet");
         state().select(0, 0);
-        QTimer::singleShot(0, window.get(), [finish] {
-            auto *wizard = qobject_cast<frmFirst *>(QApplication::activeModalWidget());
-            QVERIFY2(wizard, "the wizard is open");
-            if (!finish)
-                return wizard->reject();
-            wizard->next();
-            wizard->accept();
-        });
+        DialogScript script(Answers::runWizard({"", "", {}, {}, finish}));
         window->decisionsFollowUpAction->trigger();
         QCOMPARE(state().treeEntries(), entries);
         if (finish)
@@ -109,12 +91,10 @@ private slots:
         state().load({doneInTheMiddle()});
         state().select(0, problem);
         bool completes = !offered;
-        QTimer::singleShot(0, window.get(), [&completes] {
-            auto *dialog = qobject_cast<frmPeople *>(QApplication::activeModalWidget());
-            QVERIFY2(dialog, "the person dialog is open");
-            completes = dialog->txtFN->completer() != nullptr;
-            dialog->reject();
-        });
+        DialogScript script({[&completes](QWidget *dialog) {
+            completes = dialog->findChild<QLineEdit *>("txtFN")->completer() != nullptr;
+            dialog->close();
+        }});
         window->btAddResp->click();
         QCOMPARE(completes, offered);
     }

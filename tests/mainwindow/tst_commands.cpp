@@ -2,6 +2,7 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 
+#include "mainwindow/duedateedit.h"
 #include "support/documents.h"
 #include "support/windowtest.h"
 #include "support/wizardanswers.h"
@@ -113,6 +114,49 @@ private slots:
         frmMainInspector(*other).load(watched({makeMeeting("A", {}), makeMeeting("B", {})}, gone));
         other.reset();
         QCOMPARE(gone, (QStringList {"A", "B"}));
+    }
+
+    // One meeting's road as a user takes it: New on an empty list asks nothing and makes the
+    // meeting the wizard was given; edits reach it; Save writes a file, and nothing else, that
+    // opens as the same meeting. Printing and notifying are the report and notify tests' part.
+    void newEditSaveReopen()
+    {
+        const Person ann {"Ann", "Lee", "Chair", "ann@example.org", "1"};
+        const Person ben {"Ben", "Ode", "Clerk", "ben@example.org", "2"};
+        {
+            DialogScript script(runWizard(
+                {"Road test", "Room 4", {ann, ben}, {{"Budget", "Too low"}, {"Printer", ""}}}));
+            window->fileNew();
+        }
+        QCOMPARE(state().treeEntries(), QStringList {"Road test"});
+        const Meeting *meeting = state().meetings()->at(0);
+        QCOMPARE(meeting->place, "Room 4");
+        QCOMPARE(valuesOf(*meeting->participants), (QList<Person> {ann, ben}));
+
+        state().select(0, 0);
+        QTest::keyClicks(window->txtDecision, "Buy more");
+        const QDateTime due(QDate(2026, 5, 1), QTime(10, 0));
+        window->dtDue->setDateTime(due);
+        const Person eve {"Eve", "Roe", "Buyer", "eve@example.org", "3"};
+        {
+            DialogScript script({enterPerson(eve)});
+            QTest::mouseClick(window->btAddResp, Qt::LeftButton);
+        }
+        const Problem *problem = meeting->problems->at(0);
+        QCOMPARE(problem->decision->text, "Buy more");
+        QCOMPARE(problem->decision->due, due);
+        QCOMPARE(valuesOf(*problem->responsibles), QList<Person> {eve});
+
+        {
+            DialogScript script({acceptFile(path("road.xml"))});
+            window->fileSave();
+        }
+        QVERIFY2(meeting->saved, "not saved");
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList {"road.xml"});
+        frmMain fresh;
+        frmMainInspector(fresh).openFile(path("road.xml"));
+        QCOMPARE(frmMainInspector(fresh).meetings()->size(), 1);
+        QCOMPARE(valueOf(*frmMainInspector(fresh).meetings()->at(0)), valueOf(*meeting));
     }
 
     void addProblem_data()

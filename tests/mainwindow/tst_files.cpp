@@ -13,19 +13,11 @@ class tst_Files : public WindowTest
 {
     Q_OBJECT
 
-    // A meeting document with participant Jane, and each problem with a decision.
+    // The document of the meeting makeMeeting() builds, named after its subject.
     QString document(const QString &subject, const QStringList &problems = {"Item"})
     {
-        QByteArray list;
-        for (const QString &problem : problems)
-            list += "<problem><short>" + problem.toUtf8()
-                + "</short><decision>Decided</decision></problem>";
         const QString file = path(subject.toLower() + ".xml");
-        writeFile(file,
-                  "<meeting about=\"" + subject.toUtf8()
-                      + "\"><participants><participant><first_name>Jane</first_name></participant>"
-                        "</participants><problems>"
-                      + list + "</problems></meeting>\n");
+        writeFile(file, written(*makeMeeting(subject, problems)));
         return file;
     }
     // Opens each file, answering Add when asked.
@@ -162,8 +154,8 @@ private slots:
         QCOMPARE(script.seen,
                  QStringList({"file dialog Save file | Choose file name for \"Road\""}));
         QCOMPARE(script.offeredNames, QStringList({fileName}));
-        QCOMPARE(readFile(path(chosen)), state().meetingFileContents(0));
-        QCOMPARE(window->txtFull->toPlainText(), state().buildXmlString(0));
+        QCOMPARE(readFile(path(chosen)), written(*meeting));
+        QCOMPARE(window->txtFull->toPlainText(), MeetingFile::meetingText(*meeting));
         QCOMPARE(meeting->fileName, path(chosen));
         QVERIFY(!isMarked(meeting));
         QCOMPARE(QFileInfo(path(fileName)).isSymLink(), fileName == "link.xml");
@@ -192,8 +184,8 @@ private slots:
         QCOMPARE(state().each(&Meeting::fileName),
                  QStringList({aNew, path("beta.xml"), shared, shared}));
         QCOMPARE(state().each(&Meeting::saved), QList<bool>({true, false, true, true}));
-        QCOMPARE(readFile(aNew), state().meetingFileContents(0));
-        QCOMPARE(readFile(shared), state().meetingFileContents(3));
+        QCOMPARE(readFile(aNew), written(*state().meetings()->at(0)));
+        QCOMPARE(readFile(shared), written(*state().meetings()->at(3)));
     }
 
     void saveFailuresKeepTheOldFile_data()
@@ -219,7 +211,7 @@ private slots:
         const QByteArray old = readFile(path("big.xml"));
         const QString file = path(target);
         QVERIFY(target != "pipe" || makePipe(target));
-        QVERIFY(state().meetingFileContents(0).size() > 16384);
+        QVERIFY(written(*state().meetings()->at(0)).size() > 16384);
 
         DialogScript script({press(Qt::Key_Return), chooseFile(file), press(Qt::Key_Return)});
         {

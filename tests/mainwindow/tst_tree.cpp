@@ -132,7 +132,6 @@ private slots:
     {
         QFETCH(bool, onEntry);
         state().load({makeMeeting("M", {})});
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QWidget *viewport = window->lvProblems->viewport();
         const QPoint pos = onEntry
             ? window->lvProblems->visualItemRect(window->lvProblems->topLevelItem(0)).center()

@@ -49,17 +49,6 @@ private slots:
         wizard.reset();
         QCOMPARE(gone, (QStringList {"2", "1"}));
     }
-
-    // A meeting frees what its store holds, and only then.
-    void meetingFreesItsRecords()
-    {
-        QStringList gone;
-        auto meeting = std::make_unique<Meeting>();
-        meeting->records.make<Witness>(gone, "1");
-        QVERIFY(gone.isEmpty());
-        meeting.reset();
-        QCOMPARE(gone, QStringList {"1"});
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_RecordStore)

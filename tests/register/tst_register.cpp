@@ -1,6 +1,10 @@
+#include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -28,14 +32,14 @@ struct Entry
     int dueFromNow;
     QString decision = QStringLiteral("Decided");
 };
-Q_DECLARE_METATYPE(QList<Entry>)
 
 class tst_Register : public WindowTest
 {
     Q_OBJECT
 
     // The texts of one column, top to bottom, as the register shows them.
-    static QStringList column(const frmDecisions &decisions, int column)
+    static QStringList column(const frmDecisions &decisions,
+                              int column = DecisionRegister::ProblemColumn)
     {
         QStringList texts;
         for (int row = 0; row < decisions.filter->rowCount(); ++row)
@@ -61,6 +65,57 @@ class tst_Register : public WindowTest
         decisions->clock = fixedNow;
         decisions->showMeetings(meetings);
         return decisions;
+    }
+
+    // doneInTheMiddle() in the main window's register, measured ten days after `now`, when its
+    // problems are past due.
+    frmDecisions *openRegister()
+    {
+        state().load({doneInTheMiddle()});
+        window->decisionsOpen();
+        auto *decisions = window->findChild<frmDecisions *>();
+        decisions->clock = [] {
+            return now.addDays(10);
+        };
+        decisions->showMeetings(*state().meetings());
+        return decisions;
+    }
+
+    // The meeting's entry, opened, shows its problems as C, B, A and puts them in that order.
+    Problem *problem(const QString &name) const
+    {
+        return state().meetings()->at(0)->problems->at(2 - (name.at(0).unicode() - u'A'));
+    }
+    void select(const QString &name) { state().select(0, 2 - (name.at(0).unicode() - u'A')); }
+
+    // Marks the row of that problem the way the row names.
+    void mark(frmDecisions *decisions, const QString &problem, const QString &how)
+    {
+        QTreeView *view = decisions->lvDecisions;
+        const QModelIndex row
+            = decisions->filter->index(int(column(*decisions).indexOf(problem)), 0);
+        QVERIFY2(row.isValid(), qPrintable(problem + " is not shown"));
+        const QRect cell = view->visualRect(row);
+        if (how == "check box") {
+            QStyleOptionButton option;
+            option.rect = cell;
+            const QRect box
+                = view->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option);
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, box.center());
+            return;
+        }
+        view->setCurrentIndex(row.siblingAtColumn(DecisionRegister::ProblemColumn));
+        if (how == "Space") {
+            QTest::keyClick(view, Qt::Key_Space);
+            return;
+        }
+        QTimer::singleShot(0, view, [] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY2(menu, "no context menu");
+            menu->setActiveAction(menu->actions().at(0));
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        emit view->customContextMenuRequested(cell.center());
     }
 
 private slots:
@@ -95,7 +150,7 @@ private slots:
         QFETCH(QStringList, overdue);
         const auto list = registerOf(entries);
 
-        QCOMPARE(column(*list, DecisionRegister::ProblemColumn), order);
+        QCOMPARE(column(*list), order);
         QCOMPARE(column(*list, DecisionRegister::OverdueColumn), overdue);
         for (int row = 0; row < overdue.size(); ++row) { // more than a hue: reads in grey scale
             const QModelIndex cell = list->filter->index(row, DecisionRegister::DecisionColumn);
@@ -161,7 +216,7 @@ private slots:
 
         QTest::keyClicks(list->txtFilter, text);
 
-        QCOMPARE(column(*list, DecisionRegister::ProblemColumn), shown);
+        QCOMPARE(column(*list), shown);
     }
 
     void followsTheRecords_data()
@@ -195,7 +250,7 @@ private slots:
         state().load({makeMeeting("First", {"A", "B"}), makeMeeting("Second", {"C"})});
         window->decisionsOpen();
         auto *list = window->findChild<frmDecisions *>();
-        QCOMPARE(column(*list, DecisionRegister::ProblemColumn), QStringList({"A", "C", "B"}));
+        QCOMPARE(column(*list), QStringList({"A", "C", "B"}));
         if (closed)
             list->close();
 
@@ -217,7 +272,7 @@ private slots:
         if (closed)
             window->decisionsOpen();
 
-        QCOMPARE(column(*list, DecisionRegister::ProblemColumn), problems);
+        QCOMPARE(column(*list), problems);
         QCOMPARE(column(*list, DecisionRegister::DecisionColumn), decisions);
     }
 
@@ -300,6 +355,86 @@ private slots:
                          : QString());
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files),
                  QStringList(written ? QStringList {"due.ics", "taken"} : QStringList {"taken"}));
+    }
+
+    // Overdue is open and past due; the count names open, overdue and done.
+    void showsWhatIsOpen()
+    {
+        frmDecisions *decisions = openRegister();
+        QCOMPARE(column(*decisions), (QStringList {"A", "C"}));
+        QCOMPARE(decisions->lblCount->text(),
+                 "Shown: 2 of 3 problems; open: 2, overdue: 2, done: 1");
+        decisions->chkShowDone->setChecked(true);
+        QCOMPARE(column(*decisions), (QStringList {"A", "B", "C"}));
+        const QModelIndex done = decisions->filter->index(1, DecisionRegister::DoneColumn);
+        QCOMPARE(done.data().toString(), "2003-03-15 09:00");
+        QCOMPARE(done.data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+        QCOMPARE(column(*decisions, DecisionRegister::OverdueColumn).value(1), "");
+        QVERIFY2(done.data(Qt::ForegroundRole).value<QBrush>().color() == QColor(0x80, 0x80, 0x80),
+                 "a done row is greyed");
+    }
+
+    void markFromTheRegister_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("check box") << "check box";
+        QTest::newRow("Space") << "Space";
+        QTest::newRow("context menu") << "context menu";
+    }
+
+    // Marked done, the row leaves the list and the editor showing it checks its box; marked open
+    // again among the done ones shown, both go back.
+    void markFromTheRegister()
+    {
+        QFETCH(QString, how);
+        frmDecisions *decisions = openRegister();
+        select("C");
+        state().meetings()->at(0)->saved = true;
+        mark(decisions, "C", how);
+        QVERIFY2(problem("C")->decision->isDone(), "C is done");
+        QCOMPARE(column(*decisions), QStringList {"A"});
+        QVERIFY2(window->chkDone->isChecked(), "the editor shows C done");
+        QVERIFY2(!state().meetings()->at(0)->saved, "the meeting needs saving again");
+
+        decisions->chkShowDone->setChecked(true);
+        mark(decisions, "C", how);
+        QVERIFY2(!problem("C")->decision->isDone(), "C is open again");
+        QVERIFY2(!window->chkDone->isChecked(), "the editor shows C open");
+        QCOMPARE(decisions->lblCount->text(),
+                 "Shown: 3 of 3 problems; open: 2, overdue: 2, done: 1");
+    }
+
+    void markFromTheEditor()
+    {
+        frmDecisions *decisions = openRegister();
+        select("A");
+        QVERIFY2(window->chkDone->isEnabled(), "a problem can be marked");
+        QTest::mouseClick(window->chkDone, Qt::LeftButton);
+        QVERIFY2(problem("A")->decision->isDone(), "A is done");
+        QCOMPARE(column(*decisions), QStringList {"C"});
+        QTest::mouseClick(window->chkDone, Qt::LeftButton);
+        QCOMPARE(problem("A")->decision->done, QDateTime());
+        QCOMPARE(column(*decisions), (QStringList {"A", "C"}));
+
+        select("B");
+        QVERIFY2(window->chkDone->isChecked(), "B shows done");
+        state().select(0);
+        QVERIFY2(!window->chkDone->isEnabled(), "a meeting has no done mark");
+        QVERIFY2(!window->chkDone->isChecked(), "a meeting shows none");
+    }
+
+    // Cleared with the button, a due date is none: never overdue, last in the register.
+    void dueDateCleared()
+    {
+        frmDecisions *decisions = openRegister();
+        select("A");
+        window->btNoDue->setFocus();
+        QTest::keyClick(window->btNoDue, Qt::Key_Space);
+        QCOMPARE(problem("A")->decision->due, QDateTime());
+        QCOMPARE(column(*decisions), (QStringList {"C", "A"}));
+        QCOMPARE(column(*decisions, DecisionRegister::OverdueColumn).value(1), "");
+        state().select(0);
+        QVERIFY2(!window->btNoDue->isEnabled(), "a meeting keeps its date");
     }
 };
 

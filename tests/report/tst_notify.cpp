@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QStatusBar>
 
 #include <optional>
@@ -9,11 +10,84 @@
 #include "report/htmlattachment.h"
 #include "report/transformprocess.h"
 #include "support/dialogscript.h"
+#include "support/documents.h"
 #include "support/records.h"
-#include "support/standins.h"
 #include "support/windowtest.h"
 
 using namespace Answers;
+
+// What a notification meets while the stand-ins live: the folder of the shipped stylesheet as
+// the current one, as the run command starts the program, and the stand-ins first on PATH, among
+// them `kmail`, a recorder.
+class StandIns
+{
+public:
+    explicit StandIns(const QString &folder)
+        : folder(folder)
+        , oldPath(qgetenv("PATH"))
+        , oldFolder(QDir::currentPath())
+    {
+        installRecorder("kmail");
+        qputenv("PATH", QFile::encodeName(folder + "/bin") + ':' + oldPath);
+        QDir::setCurrent(QStringLiteral(MOOTRAK_SHARE_DIR));
+    }
+    ~StandIns()
+    {
+        qputenv("PATH", oldPath);
+        QDir::setCurrent(oldFolder);
+    }
+
+    // A program that keeps each call's arguments, NUL-terminated, in a file of its own under
+    // calls-<program>/, moved into place whole.
+    void installRecorder(const QString &program) const
+    {
+        QDir().mkpath(folder + "/calls-" + program);
+        install(program,
+                "calls=\"$here/calls-$(basename \"$0\")\"\n"
+                "part=$(mktemp \"$calls/.part.XXXXXX\")\n"
+                "for a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$part\"\n"
+                "mv \"$part\" \"$calls/call${part##*.part}\"\n");
+    }
+
+    void remove(const QString &program) const { QFile::remove(folder + "/bin/" + program); }
+
+    // A shell script under that name; "$here" is the stand-ins' folder.
+    void install(const QString &program, const QByteArray &script) const
+    {
+        const QString path = folder + "/bin/" + program;
+        QDir().mkpath(folder + "/bin");
+        writeFile(path, "#!/bin/sh\nhere=\"$(dirname \"$0\")/..\"\n" + script);
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+
+    // Leaves the system's folders off PATH: only the tools the stand-ins' scripts use are
+    // reached, so no program of the machine is found.
+    void alone() const
+    {
+        QDir().mkpath(folder + "/tools");
+        for (const char *tool : {"basename", "dirname", "mktemp", "mv", "cat", "sleep"})
+            QFile::link(QStandardPaths::findExecutable(tool), folder + "/tools/" + tool);
+        qputenv("PATH", QFile::encodeName(folder + "/bin:" + folder + "/tools"));
+    }
+
+    // The arguments of every call of a recording program so far, in no particular order.
+    QList<QStringList> calls(const QString &program = QStringLiteral("kmail")) const
+    {
+        QList<QStringList> all;
+        const QDir calls(folder + "/calls-" + program);
+        for (const QString &name : calls.entryList({"call*"}, QDir::Files)) {
+            all << QString::fromUtf8(readFile(calls.filePath(name))).split(QChar(0));
+            all.last().removeLast(); // after the last NUL
+        }
+        return all;
+    }
+
+    const QString folder;
+
+private:
+    const QByteArray oldPath;
+    const QString oldFolder;
+};
 
 class tst_Notify : public WindowTest
 {
@@ -24,10 +98,9 @@ class tst_Notify : public WindowTest
     // Loaded from a document of its own, as Open leaves it, and shown in the tree.
     void loadSaved(Meeting *meeting)
     {
-        state().meetings()->append(meeting);
         meeting->fileName = path(meeting->subject.left(6) + ".xml");
-        writeFile(meeting->fileName, state().meetingFileContents(state().meetings()->size() - 1));
-        state().rebuildTree();
+        writeFile(meeting->fileName, written(*meeting));
+        state().load({meeting});
     }
     // Saved, selected, and its notification started.
     void notify(Meeting *meeting)
@@ -45,9 +118,13 @@ private slots:
         WindowTest::init();
         standIns.emplace(dir->path());
     }
+    // Closing the window keeps the notifications' HTML files for the mail client; a test leaves
+    // none behind.
     void cleanup()
     {
         standIns.reset();
+        for (const QString &attachment : std::as_const(*state().tempFiles()))
+            QFile::remove(attachment);
         WindowTest::cleanup();
     }
 

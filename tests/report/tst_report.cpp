@@ -1,3 +1,6 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -5,11 +8,35 @@
 #include "report/meetingreport.h"
 #include "support/dialogscript.h"
 #include "support/documents.h"
-#include "support/printanswers.h"
 #include "support/records.h"
 #include "support/windowtest.h"
 
 using namespace Answers;
+
+// Chooses the print dialog's "Print to File (PDF)" and a file name, and prints as a user does,
+// so the dialog's own checks and settings apply.
+static DialogScript::Answer printToFile(const QString &path)
+{
+    return [path](QWidget *dialog) {
+        auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+        auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+        if (!printers || !fileName)
+            return void(dialog->close());
+        printers->setCurrentIndex(printers->findText(QStringLiteral("Print to File (PDF)")));
+        fileName->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    };
+}
+
+// The text of a PDF as pdftotext reads it; "-layout" keeps lines and columns, "-bbox" gives
+// every word's place instead.
+static QString pdfText(const QString &pdf, const QString &mode = QStringLiteral("-layout"))
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {mode, pdf, QStringLiteral("-")});
+    const bool read = pdftotext.waitForFinished() && pdftotext.exitCode() == 0;
+    return read ? QString::fromUtf8(pdftotext.readAllStandardOutput()) : QString();
+}
 
 // The lines that carry text, each with its blanks and tabs made single blanks.
 static QStringList textLines(const QString &text)

@@ -82,7 +82,6 @@ private:
 
 // The answers for one call, as a data column.
 using Script = QList<DialogScript::Answer>;
-Q_DECLARE_METATYPE(Script)
 
 namespace Answers {
 

@@ -10,6 +10,9 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include "document/meetingfile.h"
+#include "document/meetingwriter.h"
+
 inline bool writeFile(const QString &path, const QByteArray &contents)
 {
     QFile file(path);
@@ -20,6 +23,12 @@ inline QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The meeting's document, as Save writes it.
+inline QByteArray written(const Meeting &meeting)
+{
+    return MeetingFile::fileContents(MeetingFile::meetingText(meeting));
 }
 
 // Until the guard goes, no file grows past `bytes`: a write beyond fails as on a full disk, also

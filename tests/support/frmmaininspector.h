@@ -4,7 +4,6 @@
 #include <QTreeWidget>
 
 #include "app/frmmain.h"
-#include "document/meetingfile.h"
 
 // The tests' view of the main window's private state.
 class frmMainInspector
@@ -34,17 +33,6 @@ public:
         for (int i = 0; i < window.lvProblems->topLevelItemCount(); ++i)
             texts << window.lvProblems->topLevelItem(i)->text(0);
         return texts;
-    }
-
-    // The rows of the person list, each as its four texts.
-    QList<QStringList> personRows() const
-    {
-        QList<QStringList> rows;
-        for (int i = 0; i < window.lvResp->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem *row = window.lvResp->topLevelItem(i);
-            rows << QStringList {row->text(0), row->text(1), row->text(2), row->text(3)};
-        }
-        return rows;
     }
 
     // Rebuilds the tree the way New, Open and Add problem do.
@@ -79,13 +67,6 @@ public:
     void forgetMeetings() { window.startNewMeetingsList(); }
 
     QString buildEmailBody(int index) const { return window.buildEmailBody(index); }
-
-    // The document writer, as the window calls it.
-    QString buildXmlString(int index) const { return window.buildXmlString(index); }
-    QByteArray meetingFileContents(int index) const
-    {
-        return MeetingFile::fileContents(window.buildXmlString(index));
-    }
 
 private:
     frmMain &window;

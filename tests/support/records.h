@@ -3,13 +3,10 @@
 
 #include <QDateTime>
 #include <QList>
-#include <QMetaType>
 #include <QSet>
 #include <QStringList>
-#include <QTest>
 
-#include <memory>
-
+#include "document/meetingwriter.h"
 #include "model/meeting.h"
 
 // Records as plain values, so that a test compares whole meetings with one QCOMPARE and a data
@@ -38,7 +35,6 @@ struct MeetingValue
     QList<ProblemValue> problems;
     bool operator==(const MeetingValue &) const = default;
 };
-Q_DECLARE_METATYPE(MeetingValue)
 
 inline Person valueOf(const Participant &person)
 {
@@ -145,28 +141,10 @@ inline Meeting *recordOf(const MeetingValue &value)
     return meeting;
 }
 
-// What QCOMPARE prints when two meetings differ: every field, one item a line.
+// What QCOMPARE prints when two meetings differ: each as the writer writes it.
 inline char *toString(const MeetingValue &meeting)
 {
-    const auto person = [](const Person &p) {
-        return QStringList {p.first, p.second, p.occupation, p.email, p.phone}.join(" / ");
-    };
-    const auto date = [](const QDateTime &d) {
-        return d.isNull() ? "null" : d.toString(Qt::ISODate);
-    };
-    QStringList lines {"subject " + meeting.subject, "date " + date(meeting.date),
-                       "place " + meeting.place, "decision " + meeting.decision,
-                       "notes " + meeting.notes};
-    for (const Person &p : meeting.participants)
-        lines << "participant " + person(p);
-    for (const ProblemValue &problem : meeting.problems) {
-        lines << "problem " + problem.shortDescription + " | " + problem.fullDescription + " | "
-                + problem.notes + " | " + problem.decision + " | " + date(problem.due)
-                + (problem.done.isNull() ? "" : " | done " + date(problem.done));
-        for (const Person &p : problem.responsibles)
-            lines << "  responsible " + person(p);
-    }
-    return QTest::toString('\n' + lines.join('\n'));
+    return qstrdup(qPrintable('\n' + MeetingFile::meetingText(*recordOf(meeting))));
 }
 
 // Records for the window tests. A meeting "S" with problems {"A", "B"} has participant Ann
@@ -207,6 +185,14 @@ inline Meeting *makeMeeting(const QString &subject, const QStringList &problems,
     for (int i = 0; i < problems.size(); ++i)
         value.problems << problemValue(problems.at(i), i);
     return recordOf(value);
+}
+
+// Meeting "S" with problems A, B and C, B done; participants Ann and Bob.
+inline Meeting *doneInTheMiddle()
+{
+    Meeting *meeting = makeMeeting("S", {"A", "B", "C"}, {"Ann", "Bob"});
+    meeting->problems->at(1)->decision->done = QDateTime(QDate(2003, 3, 15), QTime(9, 0));
+    return meeting;
 }
 
 // Notes its name in `gone` when the store that holds it frees it, so a test sees what went.

@@ -2,13 +2,12 @@
 #define WINDOWTEST_H
 
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "support/frmmaininspector.h"
 
-// The fixture of the main window tests: each test gets a fresh shown window and an empty
+// The fixture of the main window tests: each test gets a fresh exposed window and an empty
 // temporary folder, and leaves no window open.
 class WindowTest : public QObject
 {
@@ -28,13 +27,10 @@ protected slots:
         QVERIFY2(dir->isValid(), qPrintable(dir->errorString()));
         window = std::make_unique<frmMain>();
         window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
-    // Closing the window keeps the notifications' HTML files for the mail client; a test leaves
-    // none behind.
     void cleanup()
     {
-        for (const QString &attachment : std::as_const(*state().tempFiles()))
-            QFile::remove(attachment);
         window.reset();
         dir.reset();
         QVERIFY(QApplication::topLevelWidgets().isEmpty());

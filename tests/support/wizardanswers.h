@@ -73,7 +73,8 @@ inline Script runWizard(const WizardInput &input)
             return dialog->close(), void();
         if (input.startPage)
             *input.startPage = wizard->currentId();
-        wizard->txtTema->insert(input.subject);
+        if (!input.subject.isEmpty()) // a follow-up shows its subject selected
+            wizard->txtTema->insert(input.subject);
         wizard->txtPlace->insert(input.place);
         for (qsizetype i = 0; i < input.participants.size(); ++i)
             wizard->btAdd->click();

@@ -19,7 +19,6 @@ struct Step
     QPushButton *frmFirst::*button;
     Script answers;
 };
-Q_DECLARE_METATYPE(Step)
 
 class tst_FrmFirst : public QObject
 {
