@@ -26,12 +26,12 @@
 
 namespace {
 
-constexpr int windowWidth = 1010;
+constexpr int windowWidth = 1180;
 constexpr int windowHeight = 420;
 constexpr int meetingColumnWidth = 150;
 constexpr int problemColumnWidth = 170;
 constexpr int responsiblesColumnWidth = 170;
-constexpr int fileColumnWidth = 150;
+constexpr int fileColumnWidth = 140;
 constexpr int unreadableListHeight = 90;
 // Room beside a cell's text: the focus frame's margins (three of them) and this much more.
 constexpr int focusFrameMargins = 3;
@@ -104,6 +104,7 @@ void frmDecisions::createWidgets()
     lvUnreadable->setHeaderLabels({tr("File"), tr("Reason")});
     lvUnreadable->setRootIsDecorated(false);
     lvUnreadable->setMaximumHeight(unreadableListHeight);
+    lvUnreadable->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     lblUnreadable->setBuddy(lvUnreadable);
     lblUnreadable->hide();
     lvUnreadable->hide();
