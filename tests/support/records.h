@@ -167,11 +167,6 @@ inline ProblemValue problemValue(const QString &shortDescription, int i)
             {personValue(QLatin1String("R") + QString::number(i), QStringLiteral("Doe"))}};
 }
 
-inline Problem *makeProblem(RecordStore &records, const QString &shortDescription, int i)
-{
-    return recordOf(problemValue(shortDescription, i), records);
-}
-
 inline Meeting *makeMeeting(const QString &subject, const QStringList &problems,
                             const QStringList &participants = {"Ann"})
 {
