@@ -111,25 +111,23 @@ class tst_Document : public QObject
     static void addEncodingRows()
     {
         const QString meeting = QStringLiteral("<meeting about='Zürich'>Ж – é</meeting>");
-        const QString declared = QStringLiteral("<?xml version='1.0' encoding='%1'?>");
-        const QString text = QStringLiteral("Ж – é");
+        const QString utf16Declared = "<?xml version='1.0' encoding='UTF-16'?>" + meeting;
+        const auto row = [](const char *name, const QByteArray &contents,
+                            const QString &text = QStringLiteral("Ж – é")) {
+            QTest::newRow(name) << contents << text << QByteArray();
+        };
         using E = QStringConverter::Encoding;
-        QTest::newRow("UTF-8") << meeting.toUtf8() << text << QByteArray();
-        QTest::newRow("UTF-8 with a mark")
-            << "\xef\xbb\xbf" + meeting.toUtf8() << text << QByteArray();
-        QTest::newRow("UTF-8 declared")
-            << (declared.arg("UTF-8") + meeting).toUtf8() << text << QByteArray();
-        QTest::newRow("UTF-16LE with a mark")
-            << utf16(declared.arg("UTF-16") + meeting, E::Utf16LE) << text << QByteArray();
-        QTest::newRow("UTF-16BE with a mark")
-            << utf16(declared.arg("UTF-16") + meeting, E::Utf16BE) << text << QByteArray();
-        QTest::newRow("UTF-16LE without a mark")
-            << utf16(declared.arg("UTF-16") + meeting, E::Utf16LE).sliced(2) << text
-            << QByteArray();
-        QTest::newRow("UTF-32BE with a mark") << utf16(meeting, E::Utf32BE) << text << QByteArray();
-        QTest::newRow("windows-1252 declared") << declared.arg("windows-1252").toLatin1()
-                + "<meeting about='Z\xfcrich'>\x80 \x96 \xe9</meeting>"
-                                               << QStringLiteral("€ – é") << QByteArray();
+        row("UTF-8", meeting.toUtf8());
+        row("UTF-8 with a mark", "\xef\xbb\xbf" + meeting.toUtf8());
+        row("UTF-8 declared", ("<?xml version='1.0' encoding='UTF-8'?>" + meeting).toUtf8());
+        row("UTF-16LE with a mark", utf16(utf16Declared, E::Utf16LE));
+        row("UTF-16BE with a mark", utf16(utf16Declared, E::Utf16BE));
+        row("UTF-16LE without a mark", utf16(utf16Declared, E::Utf16LE).sliced(2));
+        row("UTF-32BE with a mark", utf16(meeting, E::Utf32BE));
+        row("windows-1252 declared",
+            "<?xml version='1.0' encoding='windows-1252'?><meeting about='Z\xfcrich'>\x80 \x96 \xe9"
+            "</meeting>",
+            QStringLiteral("€ – é"));
     }
 
 private slots:

@@ -1,5 +1,4 @@
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -152,11 +151,8 @@ private slots:
         QVERIFY(!window->btEditResp->isEnabled());
         QVERIFY(!window->btDeleteResp->isEnabled());
 
-        QStringList opened; // the first name each Edit dialog showed
-        DialogScript script({[&](QWidget *dialog) {
-            opened << dialog->findChild<QLineEdit *>("txtFN")->text();
-            dialog->close();
-        }});
+        Person opened; // whom the one Edit dialog showed
+        DialogScript script({enterPerson({}, &opened)});
         QTest::mouseDClick(viewport, Qt::LeftButton, {}, empty);
         QTest::mouseClick(viewport, Qt::LeftButton, {}, second);
         QTest::mouseClick(window->btDeleteResp, Qt::LeftButton);
@@ -167,7 +163,8 @@ private slots:
 
         QTest::mouseClick(viewport, Qt::LeftButton, {}, second); // a double click starts as a click
         QTest::mouseDClick(viewport, Qt::LeftButton, {}, second);
-        QTRY_COMPARE(opened, QStringList({"Cid"}));
+        QTRY_COMPARE(opened.first, "Cid");
+        QCOMPARE(script.seen.size(), 1);
     }
 
     void recordWithoutDateShowsNoDate_data()

@@ -79,8 +79,7 @@ private slots:
         row("backslashes", "C:\\temp\\n is no break \\\\", "b\\s@example.org");
         row("line breaks", "one\ntwo\n\nfour\n", "lines@example.org");
         row("colons, quotes", "Re: \"quoted\" 'single' a:b", "\"q:u\"@example.org");
-        row("non-ASCII", "Выполнить até 中文 😀", "müller@exämple.org");
-        row("long line", longText, longText + "@example.org");
+        row("long non-ASCII line", longText, longText + "@example.org");
     }
 
     // Also: lines end with CRLF and hold at most 75 octets before it; no fold splits a character.
@@ -174,11 +173,10 @@ private slots:
         const Person dee {"", "", "", "dee@example.org", ""};
         const Person eve {"Eve", "", "", "eve@example.org\r\nBEGIN:VEVENT", ""};
         const QString annAttendee = "mailto:ann@example.org / Ann Lee";
-        QTest::newRow("blank address") << QList {bob} << QStringList {};
         QTest::newRow("one name, spaces")
             << QList {cy} << QStringList {"mailto:cy@example.org / Cy"};
         QTest::newRow("line break in address") << QList {eve} << QStringList {};
-        QTest::newRow("several, in order")
+        QTest::newRow("several in order, a blank address left out")
             << QList {dee, bob, ann} << QStringList {"mailto:dee@example.org / -", annAttendee};
     }
 
