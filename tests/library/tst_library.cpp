@@ -105,12 +105,6 @@ private slots:
                 found << (file.isMeeting() ? file.meeting->subject : file.reason.left(7));
             return found;
         };
-        const auto names = [&] {
-            QStringList paths;
-            for (const ScannedMeeting &file : library.files())
-                paths << file.path;
-            return relative(paths);
-        };
         library.setFolders({dir.path()});
         QTRY_COMPARE(subjects(), (QStringList {"Alpha", "Beta"}));
         QCOMPARE(library.skipped().size(), 1);
@@ -122,7 +116,7 @@ private slots:
         QVERIFY(writeFile(path("a.xml"), meetingFile("Alpha again")));
         QTRY_COMPARE(subjects(), (QStringList {"Alpha again", "Beta", "Gamma"}));
         QVERIFY(QFile::rename(path("sub/c.xml"), path("d.xml")));
-        QTRY_COMPARE(names(), (QStringList {"a.xml", "d.xml", "sub/b.xml"}));
+        QTRY_COMPARE(subjects(), (QStringList {"Alpha again", "Gamma", "Beta"})); // a, d, sub/b
         QVERIFY(QFile::remove(path("d.xml")));
         QTRY_COMPARE(subjects(), (QStringList {"Alpha again", "Beta"}));
     }
@@ -172,9 +166,8 @@ private slots:
     {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("DISPLAY");
-        environment.remove("WAYLAND_DISPLAY");
-        environment.remove("QT_QPA_PLATFORM");
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(name);
         program.setProcessEnvironment(environment);
         program.start(MOOTRAK_PROGRAM, {"--export-due-dates", path("due.ics"), dir.path()});
         QVERIFY(program.waitForFinished());

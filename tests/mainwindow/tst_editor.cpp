@@ -188,8 +188,7 @@ private slots:
         QTest::keyClick(window->dtDue, Qt::Key_Down);
         QVERIFY2(date.isNull(), qPrintable(date.toString()));
         QTest::keyClick(window->dtDue, Qt::Key_Up);
-        QVERIFY2(date.isValid(), "a step up from no date picks a date");
-        QVERIFY2(date.date().year() > 1752, qPrintable(date.toString()));
+        QVERIFY2(date.date().year() > 1752, "a step up from no date picks a real date");
     }
 
     // After a rebuild nothing is selected: the editor is blank and takes no input.

@@ -116,8 +116,7 @@ private slots:
         QCOMPARE(window->txtDecision->toPlainText(), decision);
         QVERIFY(!window->btEditResp->isEnabled());
         QVERIFY(!window->btDeleteResp->isEnabled());
-        QVERIFY(!isMarked(state().meetings()->at(0)));
-        QVERIFY(!isMarked(state().meetings()->at(1)));
+        QCOMPARE(state().each(&Meeting::modified), QList<bool>({false, false}));
     }
 
     void contextMenuOnlyOnAnEntry_data()

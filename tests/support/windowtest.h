@@ -41,12 +41,11 @@ protected slots:
 };
 
 // The texts of one column of a register, top to bottom, as it shows them.
-inline QStringList column(const frmDecisions &decisions,
-                          int column = DecisionRegister::ProblemColumn)
+inline QStringList column(const frmDecisions &list, int column = DecisionRegister::ProblemColumn)
 {
     QStringList texts;
-    for (int row = 0; row < decisions.filter->rowCount(); ++row)
-        texts << decisions.filter->index(row, column).data().toString();
+    for (int row = 0; row < list.filter->rowCount(); ++row)
+        texts << list.filter->index(row, column).data().toString();
     return texts;
 }
 
