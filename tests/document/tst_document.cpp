@@ -209,8 +209,8 @@ private slots:
             "   <decision date=\"\"></decision>\n   <responsibles count=\"0\"/>\n  </problem>\n"
             " </problems>\n</meeting>\n\n",
             {"", {}, "", "", "", {}, {{}}});
-        // A decision's done mark: written only when set, read back as written, whatever its date;
-        // one that is no date reads as open. Put into the writer's document, or its tree alone.
+        // A done mark is written only when set, read back whatever its date; one that is no date
+        // reads as open. In the writer's document, or its tree where the mark is not written back.
         const auto doneAt = [&](const QDateTime &done) {
             return MeetingValue {"S", opened, "", "", "", {}, {{"s", "", "", "d", due, {}, done}}};
         };

@@ -78,8 +78,7 @@ private slots:
 
     void responsibleFromParticipants_data()
     {
-        QTest::addColumn<int>(
-            "problem"); // whose Add is clicked; -1: the meeting's, for a participant
+        QTest::addColumn<int>("problem"); // whose Add is clicked; -1: the meeting's
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::newRow("responsible by first name") << 0 << "txtFN" << QString("bo");
