@@ -111,25 +111,23 @@ class tst_Document : public QObject
     static void addEncodingRows()
     {
         const QString meeting = QStringLiteral("<meeting about='Zürich'>Ж – é</meeting>");
-        const QString declared = QStringLiteral("<?xml version='1.0' encoding='%1'?>");
-        const QString text = QStringLiteral("Ж – é");
+        const QString utf16Declared = "<?xml version='1.0' encoding='UTF-16'?>" + meeting;
+        const auto row = [](const char *name, const QByteArray &contents,
+                            const QString &text = QStringLiteral("Ж – é")) {
+            QTest::newRow(name) << contents << text << QByteArray();
+        };
         using E = QStringConverter::Encoding;
-        QTest::newRow("UTF-8") << meeting.toUtf8() << text << QByteArray();
-        QTest::newRow("UTF-8 with a mark")
-            << "\xef\xbb\xbf" + meeting.toUtf8() << text << QByteArray();
-        QTest::newRow("UTF-8 declared")
-            << (declared.arg("UTF-8") + meeting).toUtf8() << text << QByteArray();
-        QTest::newRow("UTF-16LE with a mark")
-            << utf16(declared.arg("UTF-16") + meeting, E::Utf16LE) << text << QByteArray();
-        QTest::newRow("UTF-16BE with a mark")
-            << utf16(declared.arg("UTF-16") + meeting, E::Utf16BE) << text << QByteArray();
-        QTest::newRow("UTF-16LE without a mark")
-            << utf16(declared.arg("UTF-16") + meeting, E::Utf16LE).sliced(2) << text
-            << QByteArray();
-        QTest::newRow("UTF-32BE with a mark") << utf16(meeting, E::Utf32BE) << text << QByteArray();
-        QTest::newRow("windows-1252 declared") << declared.arg("windows-1252").toLatin1()
-                + "<meeting about='Z\xfcrich'>\x80 \x96 \xe9</meeting>"
-                                               << QStringLiteral("€ – é") << QByteArray();
+        row("UTF-8", meeting.toUtf8());
+        row("UTF-8 with a mark", "\xef\xbb\xbf" + meeting.toUtf8());
+        row("UTF-8 declared", ("<?xml version='1.0' encoding='UTF-8'?>" + meeting).toUtf8());
+        row("UTF-16LE with a mark", utf16(utf16Declared, E::Utf16LE));
+        row("UTF-16BE with a mark", utf16(utf16Declared, E::Utf16BE));
+        row("UTF-16LE without a mark", utf16(utf16Declared, E::Utf16LE).sliced(2));
+        row("UTF-32BE with a mark", utf16(meeting, E::Utf32BE));
+        row("windows-1252 declared",
+            "<?xml version='1.0' encoding='windows-1252'?><meeting about='Z\xfcrich'>\x80 \x96 \xe9"
+            "</meeting>",
+            QStringLiteral("€ – é"));
     }
 
 private slots:
@@ -171,9 +169,8 @@ private slots:
             "<MEETING about='S'><HEADER date='Thu Mar 6 14:30:00 2003'><PLACE>P</PLACE></HEADER>"
             "<PARTICIPANTS><PARTICIPANT><FIRST_NAME>F</FIRST_NAME><PHONE>T</PHONE></PARTICIPANT>"
             "</PARTICIPANTS><PROBLEMS><PROBLEM><SHORT>s</SHORT><FULL>f</FULL><NOTES>n</NOTES>"
-            "<DECISION date='Fri Mar 14 12:00:00 "
-            "2003'>d</DECISION><RESPONSIBLES><RESPONSIBLE><EMAIL>"
-            "e</EMAIL></RESPONSIBLE></RESPONSIBLES></PROBLEM></PROBLEMS></MEETING>",
+            "<DECISION date='Fri Mar 14 12:00:00 2003'>d</DECISION><RESPONSIBLES><RESPONSIBLE>"
+            "<EMAIL>e</EMAIL></RESPONSIBLE></RESPONSIBLES></PROBLEM></PROBLEMS></MEETING>",
             {"S", opened, "P", "", "", {{"F", "", "", "", "T"}}, {upper}});
         row("attribute names differing in case not read",
             "<meeting About='S'><header DATE='Thu Mar 6 14:30:00 2003'><place>P</place></header>"
@@ -204,30 +201,23 @@ private slots:
         row("whitespace-only value reads as empty",
             "<meeting><header><place>  </place><notes>\n</notes></header></meeting>", {});
         row("empty lists and null dates, as written",
-            "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<?xml-stylesheet type=\"text/xsl\" "
-            "href=\"mootrak.xsl\"?>\n<meeting about=\"\">\n <header date=\"\">\n  <place></place>\n"
-            "  <decision></decision>\n  <notes></notes>\n </header>\n <participants count=\"0\"/>\n"
-            " <problems count=\"1\">\n  <problem>\n   <short></short>\n   <full></full>\n"
-            "   <notes></notes>\n   <decision date=\"\"></decision>\n   <responsibles "
-            "count=\"0\"/>\n"
-            "  </problem>\n </problems>\n</meeting>\n\n",
+            "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+            "<?xml-stylesheet type=\"text/xsl\" href=\"mootrak.xsl\"?>\n<meeting about=\"\">\n"
+            " <header date=\"\">\n  <place></place>\n  <decision></decision>\n  <notes></notes>\n"
+            " </header>\n <participants count=\"0\"/>\n <problems count=\"1\">\n  <problem>\n"
+            "   <short></short>\n   <full></full>\n   <notes></notes>\n"
+            "   <decision date=\"\"></decision>\n   <responsibles count=\"0\"/>\n  </problem>\n"
+            " </problems>\n</meeting>\n\n",
             {"", {}, "", "", "", {}, {{}}});
-        // A decision's done mark: written only when set, read back as written, whatever its date.
-        const auto marked = [](const char *done) {
-            return QByteArray(
-                       "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
-                       "<?xml-stylesheet type=\"text/xsl\" href=\"mootrak.xsl\"?>\n"
-                       "<meeting about=\"S\">\n <header date=\"Thu Mar 6 14:30:00 2003\">\n"
-                       "  <place></place>\n  <decision></decision>\n  <notes></notes>\n"
-                       " </header>\n <participants count=\"0\"/>\n <problems count=\"1\">\n"
-                       "  <problem>\n   <short>s</short>\n   <full></full>\n   <notes></notes>\n"
-                       "   <decision date=\"Fri Mar 14 12:00:00 2003\" done=\"")
-                + done
-                + "\">d</decision>\n   <responsibles count=\"0\"/>\n  </problem>\n"
-                  " </problems>\n</meeting>\n\n";
-        };
+        // A done mark is written only when set, read back whatever its date; one that is no date
+        // reads as open. In the writer's document, or its tree where the mark is not written back.
         const auto doneAt = [&](const QDateTime &done) {
             return MeetingValue {"S", opened, "", "", "", {}, {{"s", "", "", "d", due, {}, done}}};
+        };
+        const auto marked = [&](const QString &done, bool whole = true) {
+            const QString tree = MeetingFile::meetingText(*recordOf(doneAt({})))
+                                     .replace("2003\">d<", "2003\" done=\"" + done + "\">d<");
+            return whole ? MeetingFile::fileContents(tree) : tree.toUtf8();
         };
         QTest::newRow("done mark")
             << marked("Sat Mar 15 09:30:00 2003") << doneAt({QDate(2003, 3, 15), QTime(9, 30)});
@@ -235,17 +225,9 @@ private slots:
             << marked("Wed Jan 1 00:00:00 1997") << doneAt({QDate(1997, 1, 1), QTime(0, 0)});
         QTest::newRow("done far ahead")
             << marked("Fri Jan 1 00:00:00 2100") << doneAt({QDate(2100, 1, 1), QTime(0, 0)});
-        const MeetingValue open = doneAt({});
-        row("empty done mark reads as open",
-            "<meeting about='S'><header date='Thu Mar 6 14:30:00 2003'/><problems><problem>"
-            "<short>s</short><decision date='Fri Mar 14 12:00:00 2003' done=''>d</decision>"
-            "</problem></problems></meeting>",
-            open);
-        row("done mark that is no date reads as open",
-            "<meeting about='S'><header date='Thu Mar 6 14:30:00 2003'/><problems><problem>"
-            "<short>s</short><decision date='Fri Mar 14 12:00:00 2003' done='yes'>d</decision>"
-            "</problem></problems></meeting>",
-            open);
+        QTest::newRow("empty done mark reads as open") << marked("", false) << doneAt({});
+        QTest::newRow("done mark that is no date reads as open")
+            << marked("yes", false) << doneAt({});
 
         // Local time without daylight saving (the tests run with TZ=UTC), so every date exists.
         // Characters XML cannot carry, as pasted into a field, are left out by the writer.

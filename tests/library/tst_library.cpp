@@ -8,7 +8,6 @@
 #include <sys/stat.h>
 
 #include "document/meetingfile.h"
-#include "document/meetingwriter.h"
 #include "library/decisionlist.h"
 #include "library/meetingfolder.h"
 #include "library/meetinglibrary.h"
@@ -20,9 +19,9 @@ static const QDateTime now(QDate(2003, 3, 20), QTime(12, 0));
 // A meeting file of problems A (due 2003-03-14, so overdue at `now`) and B, done.
 static QByteArray meetingFile(const QString &subject)
 {
-    const std::unique_ptr<Meeting> meeting(makeMeeting(subject, {"A", "B"}));
+    Meeting *meeting = makeMeeting(subject, {"A", "B"});
     meeting->problems->at(1)->decision->done = now;
-    return MeetingFile::fileContents(MeetingFile::meetingText(*meeting));
+    return written(*meeting);
 }
 
 class tst_Library : public QObject
@@ -106,12 +105,6 @@ private slots:
                 found << (file.isMeeting() ? file.meeting->subject : file.reason.left(7));
             return found;
         };
-        const auto names = [&] {
-            QStringList paths;
-            for (const ScannedMeeting &file : library.files())
-                paths << file.path;
-            return relative(paths);
-        };
         library.setFolders({dir.path()});
         QTRY_COMPARE(subjects(), (QStringList {"Alpha", "Beta"}));
         QCOMPARE(library.skipped().size(), 1);
@@ -123,7 +116,7 @@ private slots:
         QVERIFY(writeFile(path("a.xml"), meetingFile("Alpha again")));
         QTRY_COMPARE(subjects(), (QStringList {"Alpha again", "Beta", "Gamma"}));
         QVERIFY(QFile::rename(path("sub/c.xml"), path("d.xml")));
-        QTRY_COMPARE(names(), (QStringList {"a.xml", "d.xml", "sub/b.xml"}));
+        QTRY_COMPARE(subjects(), (QStringList {"Alpha again", "Gamma", "Beta"})); // a, d, sub/b
         QVERIFY(QFile::remove(path("d.xml")));
         QTRY_COMPARE(subjects(), (QStringList {"Alpha again", "Beta"}));
     }
@@ -133,8 +126,6 @@ private slots:
         QTest::addColumn<DecisionList::Show>("show");
         QTest::addColumn<QStringList>("states");
         QTest::newRow("open") << DecisionList::Show::Open << QStringList {"overdue", "overdue"};
-        QTest::newRow("overdue") << DecisionList::Show::Overdue
-                                 << QStringList {"overdue", "overdue"};
         QTest::newRow("all") << DecisionList::Show::All
                              << QStringList {"overdue", "overdue", "done", "done"};
     }
@@ -156,11 +147,10 @@ private slots:
     // A line is one decision, whatever its texts hold; a file not read is named with its reason.
     void listLineAndFailure()
     {
-        const std::unique_ptr<Meeting> meeting(makeMeeting("Sub\tject", {"A"}));
+        Meeting *meeting = makeMeeting("Sub\tject", {"A"});
         meeting->problems->at(0)->decision->text = "\nFirst\tline\nsecond";
         meeting->problems->at(0)->decision->due = QDateTime();
-        QVERIFY(writeFile(path("e.xml"),
-                          MeetingFile::fileContents(MeetingFile::meetingText(*meeting))));
+        QVERIFY(writeFile(path("e.xml"), written(*meeting)));
         QVERIFY(writeFile(path("f.xml"), "<meeting"));
         QString out, errors;
         QTextStream outStream(&out), errorStream(&errors);
@@ -176,9 +166,8 @@ private slots:
     {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("DISPLAY");
-        environment.remove("WAYLAND_DISPLAY");
-        environment.remove("QT_QPA_PLATFORM");
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(name);
         program.setProcessEnvironment(environment);
         program.start(MOOTRAK_PROGRAM, {"--export-due-dates", path("due.ics"), dir.path()});
         QVERIFY(program.waitForFinished());

@@ -1,17 +1,10 @@
 #include <QAction>
-#include <QLabel>
 #include <QListWidget>
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
 
-#include "document/meetingfile.h"
-#include "document/meetingwriter.h"
 #include "library/frmfolders.h"
-#include "library/meetinglibrary.h"
-#include "register/decisionfilter.h"
-#include "register/decisionregister.h"
-#include "register/frmdecisions.h"
 #include "support/documents.h"
 #include "support/records.h"
 #include "support/windowtest.h"
@@ -25,31 +18,13 @@ class tst_LibraryRegister : public WindowTest
 
     frmDecisions *decisions = nullptr;
 
-    static QByteArray file(const char *subject, const QStringList &problems)
-    {
-        const std::unique_ptr<Meeting> meeting(makeMeeting(subject, problems));
-        return MeetingFile::fileContents(MeetingFile::meetingText(*meeting));
-    }
-    QStringList column(int column) const
-    {
-        QStringList texts;
-        for (int row = 0; row < decisions->filter->rowCount(); ++row)
-            texts << decisions->filter->index(row, column).data().toString();
-        return texts;
-    }
-    QModelIndex rowOf(const QString &problem) const
-    {
-        const int row = int(column(DecisionRegister::ProblemColumn).indexOf(problem));
-        return decisions->filter->mapToSource(decisions->filter->index(row, 0));
-    }
-
 private slots:
     void init()
     {
         WindowTest::init();
         QVERIFY(QDir(dir->path()).mkpath("sub"));
-        QVERIFY(writeFile(path("a.xml"), file("Alpha", {"A", "B"})));
-        QVERIFY(writeFile(path("sub/b.xml"), file("Beta", {"C"})));
+        QVERIFY(writeFile(path("a.xml"), written(*makeMeeting("Alpha", {"A", "B"}))));
+        QVERIFY(writeFile(path("sub/b.xml"), written(*makeMeeting("Beta", {"C"}))));
         QVERIFY(writeFile(path("broken.xml"), "<meeting>"));
         state().openFile(path("a.xml"));
         state().meetings()->at(0)->subject = "Alpha edited";
@@ -68,9 +43,10 @@ private slots:
     // The loaded file shows once, as loaded; the file column names each row's file.
     void listsFolderBesideLoaded()
     {
-        QCOMPARE(column(DecisionRegister::MeetingColumn),
+        QCOMPARE(column(*decisions, DecisionRegister::MeetingColumn),
                  (QStringList {"Alpha edited", "Beta", "Alpha edited"}));
-        QCOMPARE(column(DecisionRegister::FileColumn), (QStringList {"a.xml", "b.xml", "a.xml"}));
+        QCOMPARE(column(*decisions, DecisionRegister::FileColumn),
+                 (QStringList {"a.xml", "b.xml", "a.xml"}));
         QCOMPARE(decisions->lvUnreadable->topLevelItemCount(), 1);
         QCOMPARE(decisions->lvUnreadable->topLevelItem(0)->text(0), path("broken.xml"));
     }
@@ -87,20 +63,20 @@ private slots:
     void fileRowOpensTheFile()
     {
         QFETCH(bool, markDone);
-        const QModelIndex row = rowOf("C");
+        const QModelIndex row = decisions->filter->index(1, 0); // C's
         if (markDone)
-            decisions->decisions->setData(row.siblingAtColumn(DecisionRegister::DoneColumn),
-                                          Qt::Checked, Qt::CheckStateRole);
+            decisions->filter->setData(row.siblingAtColumn(DecisionRegister::DoneColumn),
+                                       Qt::Checked, Qt::CheckStateRole);
         else
-            emit decisions->lvDecisions->activated(decisions->filter->mapFromSource(row));
+            emit decisions->lvDecisions->activated(row);
         QCOMPARE(state().treeEntries(), (QStringList {"Alpha edited", "Beta"}));
         const Meeting &beta = *state().meetings()->at(1);
         QCOMPARE(window->lvProblems->currentItem()->text(0), "C");
         QCOMPARE(beta.problems->at(0)->decision->isDone(), markDone);
         QCOMPARE(beta.saved, !markDone);
-        QCOMPARE(readFile(path("sub/b.xml")), file("Beta", {"C"}));
+        QCOMPARE(readFile(path("sub/b.xml")), written(*makeMeeting("Beta", {"C"})));
         QTRY_COMPARE(
-            column(DecisionRegister::FileColumn),
+            column(*decisions, DecisionRegister::FileColumn),
             (markDone ? QStringList {"a.xml", "a.xml"} : QStringList {"a.xml", "b.xml", "a.xml"}));
     }
 };

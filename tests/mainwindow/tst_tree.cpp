@@ -62,7 +62,7 @@ private slots:
         for (int i = 0; i < entries.size(); ++i)
             entry->child(i)->setText(0, entries.at(i));
         for (const QString &text : stray)
-            meeting->problems->append(makeProblem(meeting->records, text, 0));
+            meeting->problems->append(recordOf(problemValue(text, 0), meeting->records));
         const QList<Problem *> before = *meeting->problems;
 
         const auto open = [&](bool traced) {
@@ -116,8 +116,7 @@ private slots:
         QCOMPARE(window->txtDecision->toPlainText(), decision);
         QVERIFY(!window->btEditResp->isEnabled());
         QVERIFY(!window->btDeleteResp->isEnabled());
-        QVERIFY(!isMarked(state().meetings()->at(0)));
-        QVERIFY(!isMarked(state().meetings()->at(1)));
+        QCOMPARE(state().each(&Meeting::modified), QList<bool>({false, false}));
     }
 
     void contextMenuOnlyOnAnEntry_data()

@@ -119,10 +119,7 @@ private slots:
     // Every line of the report reaches paper once, in order, over as many pages as it takes.
     void longReportGoesOnOverPages()
     {
-        QStringList problems;
-        for (int i = 0; i < 40; ++i)
-            problems << QStringLiteral("Problem %1").arg(i);
-        Meeting *meeting = makeMeeting("Long", problems);
+        Meeting *meeting = makeMeeting("Long", QStringList(40, "Problem")); // each its own "#i"
 
         const QStringList messages = print(meeting, {printToFile(path("long.pdf"))});
 

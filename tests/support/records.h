@@ -94,16 +94,14 @@ inline Problem *recordOf(const ProblemValue &value, RecordStore &records)
 
 // Meetings a test keeps to itself, never loaded into a window, go when the test program ends; one
 // that a window frees takes itself off the list as it goes.
-class TestMeetings
+struct TestMeetings : QSet<Meeting *>
 {
-public:
-    static void keep(Meeting *meeting)
+    ~TestMeetings() { qDeleteAll(QSet<Meeting *>(*this)); }
+    static TestMeetings &alive()
     {
-        meeting->records.make<Unlisting>(meeting);
-        alive().insert(meeting);
+        static TestMeetings meetings;
+        return meetings;
     }
-
-private:
     struct Unlisting
     {
         explicit Unlisting(Meeting *meeting)
@@ -112,21 +110,13 @@ private:
         ~Unlisting() { alive().remove(meeting); }
         Meeting *meeting;
     };
-    struct Alive : QSet<Meeting *>
-    {
-        ~Alive() { qDeleteAll(QSet<Meeting *>(*this)); }
-    };
-    static Alive &alive()
-    {
-        static Alive meetings;
-        return meetings;
-    }
 };
 
 inline Meeting *recordOf(const MeetingValue &value)
 {
     auto *meeting = new Meeting;
-    TestMeetings::keep(meeting);
+    meeting->records.make<TestMeetings::Unlisting>(meeting);
+    TestMeetings::alive().insert(meeting);
     meeting->subject = value.subject;
     meeting->date = value.date;
     meeting->place = value.place;
@@ -165,11 +155,6 @@ inline ProblemValue problemValue(const QString &shortDescription, int i)
             QLatin1String("Decision on ") + full,
             QDateTime(QDate(2003, 3, 14), QTime(12, 0, i)),
             {personValue(QLatin1String("R") + QString::number(i), QStringLiteral("Doe"))}};
-}
-
-inline Problem *makeProblem(RecordStore &records, const QString &shortDescription, int i)
-{
-    return recordOf(problemValue(shortDescription, i), records);
 }
 
 inline Meeting *makeMeeting(const QString &subject, const QStringList &problems,

@@ -5,6 +5,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "register/decisionfilter.h"
+#include "register/decisionregister.h"
+#include "register/frmdecisions.h"
 #include "support/frmmaininspector.h"
 
 // The fixture of the main window tests: each test gets a fresh exposed window and an empty
@@ -36,6 +39,15 @@ protected slots:
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 };
+
+// The texts of one column of a register, top to bottom, as it shows them.
+inline QStringList column(const frmDecisions &list, int column = DecisionRegister::ProblemColumn)
+{
+    QStringList texts;
+    for (int row = 0; row < list.filter->rowCount(); ++row)
+        texts << list.filter->index(row, column).data().toString();
+    return texts;
+}
 
 // The question Open and New ask while meetings are loaded, as DialogScript notes it.
 inline const QString addOrReplaceSeen
