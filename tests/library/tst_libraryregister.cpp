@@ -1,5 +1,7 @@
 #include <QAction>
 #include <QListWidget>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -19,6 +21,18 @@ class tst_LibraryRegister : public WindowTest
     frmDecisions *decisions = nullptr;
 
 private slots:
+    // Accepts the folders dialog with the test's folder added.
+    void addFolder(frmMain &target)
+    {
+        QTimer::singleShot(0, &target, [this] {
+            auto *dialog = qobject_cast<frmFolders *>(QApplication::activeModalWidget());
+            QVERIFY2(dialog, "the folders dialog is open");
+            dialog->lstFolders->addItem(dir->path());
+            dialog->accept();
+        });
+        target.decisionsFoldersAction->trigger();
+    }
+
     void init()
     {
         WindowTest::init();
@@ -30,13 +44,7 @@ private slots:
         state().meetings()->at(0)->subject = "Alpha edited";
         window->decisionsOpen();
         decisions = window->findChild<frmDecisions *>();
-        QTimer::singleShot(0, window.get(), [this] {
-            auto *dialog = qobject_cast<frmFolders *>(QApplication::activeModalWidget());
-            QVERIFY2(dialog, "the folders dialog is open");
-            dialog->lstFolders->addItem(dir->path());
-            dialog->accept();
-        });
-        window->decisionsFoldersAction->trigger();
+        addFolder(*window);
         QTRY_COMPARE(decisions->decisions->rowCount(), 3);
     }
 
@@ -78,6 +86,23 @@ private slots:
         QTRY_COMPARE(
             column(*decisions, DecisionRegister::FileColumn),
             (markDone ? QStringList {"a.xml", "a.xml"} : QStringList {"a.xml", "b.xml", "a.xml"}));
+    }
+
+    // Remembered, as main() asks, the folders come back in the next run's window.
+    void foldersRemembered()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        const auto forget = qScopeGuard([] {
+            QSettings().remove("meetingFolders");
+            QStandardPaths::setTestModeEnabled(false);
+        });
+        frmMain first;
+        first.rememberMeetingFolders();
+        addFolder(first);
+        frmMain next;
+        next.rememberMeetingFolders();
+        next.decisionsOpen();
+        QTRY_COMPARE(next.findChild<frmDecisions *>()->decisions->rowCount(), 3);
     }
 };
 
