@@ -24,7 +24,10 @@ ScannedMeeting scanMeetingFile(const QString &path)
         || !MeetingFile::parse(std::move(contents), document, scanned.reason))
         return scanned;
     if (document.documentElement().tagName().compare(MeetingFile::Tag::meeting, Qt::CaseInsensitive)
-        == 0)
-        scanned.meeting.reset(MeetingFile::readMeeting(document));
+        != 0)
+        return scanned;
+    scanned.meeting.reset(MeetingFile::readMeeting(document));
+    for (const Problem *problem : std::as_const(*scanned.meeting->problems))
+        scanned.dueOrders.append(problem->decision->dueOrder());
     return scanned;
 }

@@ -2,6 +2,7 @@
 #define SCANNEDMEETING_H
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -14,6 +15,7 @@ struct ScannedMeeting
     QString path;
     QString canonicalPath; // links resolved, to match a loaded meeting's file
     std::shared_ptr<Meeting> meeting; // null when unreadable or not a meeting document
+    QList<qint64> dueOrders; // of the meeting's problems, made on the worker for the register
     QString reason; // why the file could not be read; empty when it was
     // What the file looked like when read, to tell whether it changed since.
     QDateTime modified;

@@ -1,5 +1,7 @@
 #include "model/meeting.h"
 
+#include <limits>
+
 // Whole seconds: a meeting file keeps no more, so a saved and reopened date stays equal.
 QDateTime wholeSecondsNow()
 {
@@ -14,6 +16,11 @@ Decision::Decision(const QString &text, const QDateTime &due)
     : text(text)
     , due(due)
 { }
+
+qint64 Decision::dueOrder() const
+{
+    return due.isValid() ? due.toMSecsSinceEpoch() : std::numeric_limits<qint64>::max();
+}
 
 Problem::Problem(RecordStore &records)
     : responsibles(records.make<QList<Participant *>>())

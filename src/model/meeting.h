@@ -33,6 +33,9 @@ public:
     virtual ~Decision() = default;
 
     bool isDone() const { return done.isValid(); }
+    // The due date in milliseconds since the epoch, the largest number for none: the order lists
+    // sort by. Converting a local date takes a time zone lookup, so lists keep what this gives.
+    qint64 dueOrder() const;
 
     QString text;
     QDateTime due;

@@ -16,17 +16,21 @@ DecisionRegister::DecisionRegister(QObject *parent)
 static constexpr qint64 undated = std::numeric_limits<qint64>::max();
 
 DecisionRegister::Row DecisionRegister::rowFor(Meeting *meeting, Problem *problem,
-                                               const QString &file, bool loaded)
+                                               const QString &file, bool loaded, qint64 dueOrder)
 {
-    const QDateTime &due = problem->decision->due;
-    return {meeting, problem, due.isValid() ? due.toMSecsSinceEpoch() : undated, file, loaded};
+    return {meeting, problem, dueOrder, file, loaded};
 }
 
-void DecisionRegister::appendRows(Meeting *meeting, const QString &file, bool loaded)
+void DecisionRegister::appendRows(Meeting *meeting, const QString &file, bool loaded,
+                                  const QList<qint64> &dueOrders)
 {
-    for (Problem *problem : std::as_const(*meeting->problems)) {
+    const QList<Problem *> &problems = *meeting->problems;
+    const bool ordersKnown = dueOrders.size() == problems.size();
+    for (qsizetype i = 0; i < problems.size(); ++i) {
+        Problem *problem = problems.at(i);
         rowOfProblem.insert(problem, int(rows.size()));
-        rows.append(rowFor(meeting, problem, file, loaded));
+        rows.append(rowFor(meeting, problem, file, loaded,
+                           ordersKnown ? dueOrders.at(i) : problem->decision->dueOrder()));
     }
 }
 
@@ -40,7 +44,7 @@ void DecisionRegister::setMeetings(const QList<Meeting *> &meetings, const QDate
     for (Meeting *meeting : meetings)
         appendRows(meeting, meeting->fileName, true);
     for (const FileMeeting &file : files)
-        appendRows(file.meeting, file.file, false);
+        appendRows(file.meeting, file.file, false, file.dueOrders);
     endResetModel();
 }
 
@@ -57,7 +61,8 @@ void DecisionRegister::problemEdited(const Problem *problem)
     if (row == -1)
         return;
     const Row &old = rows.at(row);
-    rows[row] = rowFor(old.meeting, old.problem, old.file, old.loaded);
+    rows[row]
+        = rowFor(old.meeting, old.problem, old.file, old.loaded, old.problem->decision->dueOrder());
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 

@@ -36,6 +36,7 @@ public:
     {
         Meeting *meeting;
         QString file;
+        QList<qint64> dueOrders; // of its problems, when known already
     };
     // Rows for the problems of the loaded meetings, then of the files' meetings; a due date before
     // `now` is overdue.
@@ -89,8 +90,10 @@ private:
         QString file;
         bool loaded = true;
     };
-    static Row rowFor(Meeting *meeting, Problem *problem, const QString &file, bool loaded);
-    void appendRows(Meeting *meeting, const QString &file, bool loaded);
+    static Row rowFor(Meeting *meeting, Problem *problem, const QString &file, bool loaded,
+                      qint64 dueOrder);
+    void appendRows(Meeting *meeting, const QString &file, bool loaded,
+                    const QList<qint64> &dueOrders = {});
     QList<Row> rows;
     QHash<const Problem *, int> rowOfProblem;
     qint64 now = 0;

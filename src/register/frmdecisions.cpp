@@ -213,7 +213,7 @@ void frmDecisions::rebuild()
         }
         for (const ScannedMeeting &file : library->files()) {
             if (file.isMeeting() && !loadedFiles.contains(file.canonicalPath)) {
-                files.append({file.meeting.get(), file.path});
+                files.append({file.meeting.get(), file.path, file.dueOrders});
                 kept.append(file.meeting);
             }
         }
