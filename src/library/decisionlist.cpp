@@ -62,8 +62,7 @@ QString state(const Decision &decision, const QDateTime &now)
 {
     if (decision.isDone())
         return QStringLiteral("done");
-    return decision.due.isValid() && decision.due < now ? QStringLiteral("overdue")
-                                                        : QStringLiteral("open");
+    return decision.isOverdueAt(now) ? QStringLiteral("overdue") : QStringLiteral("open");
 }
 
 bool shown(const QString &state, Show show)

@@ -33,6 +33,8 @@ public:
     virtual ~Decision() = default;
 
     bool isDone() const { return done.isValid(); }
+    // Open and past its due date.
+    bool isOverdueAt(const QDateTime &now) const { return !isDone() && due.isValid() && due < now; }
     // The due date in milliseconds since the epoch, the largest number for none: the order lists
     // sort by. Converting a local date takes a time zone lookup, so lists keep what this gives.
     qint64 dueOrder() const;

@@ -69,6 +69,7 @@ void DecisionRegister::problemEdited(const Problem *problem)
 bool DecisionRegister::isOverdue(int row) const
 {
     const qint64 due = rows.at(row).dueOrder;
+    // Decision::isOverdueAt(), on the due date's moment kept for the row.
     return due != undated && due < now && !isDone(row);
 }
 

@@ -205,13 +205,14 @@ void frmDecisions::rebuild()
 {
     QList<DecisionRegister::FileMeeting> files;
     QList<std::shared_ptr<Meeting>> kept;
+    const QList<ScannedMeeting> scanned = library ? library->files() : QList<ScannedMeeting>();
     if (library) {
         QSet<QString> loadedFiles;
         for (const Meeting *meeting : std::as_const(loaded)) {
             if (!meeting->fileName.isEmpty())
                 loadedFiles.insert(QFileInfo(meeting->fileName).canonicalFilePath());
         }
-        for (const ScannedMeeting &file : library->files()) {
+        for (const ScannedMeeting &file : scanned) {
             if (file.isMeeting() && !loadedFiles.contains(file.canonicalPath)) {
                 files.append({file.meeting.get(), file.path, file.dueOrders});
                 kept.append(file.meeting);
@@ -220,16 +221,16 @@ void frmDecisions::rebuild()
     }
     decisions->setMeetings(loaded, clock(), files);
     fileMeetingsShown = kept; // the rows no longer point at the meetings let go here
-    showUnreadable();
+    showUnreadable(scanned);
     showCount();
 }
 
-void frmDecisions::showUnreadable()
+void frmDecisions::showUnreadable(const QList<ScannedMeeting> &scanned)
 {
     lvUnreadable->clear();
     if (library) {
         QList<QTreeWidgetItem *> items;
-        for (const ScannedMeeting &file : library->files()) {
+        for (const ScannedMeeting &file : scanned) {
             if (file.isUnreadable())
                 items.append(
                     new QTreeWidgetItem({QDir::toNativeSeparators(file.path), file.reason}));

@@ -13,6 +13,7 @@
 class DecisionFilter;
 class DecisionRegister;
 class MeetingLibrary;
+struct ScannedMeeting;
 class QTreeWidget;
 class QCheckBox;
 class QLabel;
@@ -79,7 +80,7 @@ private:
     void showRowMenu(const QPoint &position);
     void showCount();
     void rebuild();
-    void showUnreadable();
+    void showUnreadable(const QList<ScannedMeeting> &scanned);
     void requestDone(int row, bool done);
     void showProgress(int done, int total);
 
