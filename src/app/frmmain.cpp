@@ -289,6 +289,7 @@ void frmMain::init()
 void frmMain::destroy()
 {
     stopNotifications();
+    closeRecoveryJournal();
     delete decisionsWindow; // it shows the records that go next
     decisionsWindow = nullptr;
     deleteMeetings(meetings);

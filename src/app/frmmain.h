@@ -5,6 +5,7 @@
 #include <QDomDocument>
 #include <QDomElement>
 #include <QDomNode>
+#include <QHash>
 #include <QKeySequence>
 #include <QList>
 #include <QMainWindow>
@@ -13,6 +14,7 @@
 #include <QStringList>
 
 #include "model/meeting.h"
+#include "recovery/filefingerprints.h"
 
 class QAction;
 class QCheckBox;
@@ -33,6 +35,9 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QVBoxLayout;
 class TransformProcess;
+class QTimer;
+class RecoveryJournal;
+struct JournalEntry;
 
 // The one main window: the meetings tree, the problem detail editor beside it, and every
 // command. Its slots are spread over the sources of the folders that own them.
@@ -147,6 +152,10 @@ public:
     // Opens the file as Open with Add does, without a question; null when it cannot be opened,
     // which a box says. mainwindow/frmmain_files.cpp
     Meeting *addFile(const QString &fileName);
+    // Keeps every unsaved meeting in a recovery journal in the folder, a moment after each edit,
+    // and offers what an ended program left there. The program's main() asks for this; a window
+    // built by other code keeps no journal. recovery/frmmain_recovery.cpp
+    void keepRecoveryJournal(const QString &folder);
 
 public slots:
 
@@ -241,6 +250,19 @@ private:
     void stopNotifications();
     void reportUnwrittenFile(const QString &fileName);
 
+    // Recovery journal and changes made on disk by others. recovery/frmmain_recovery.cpp
+    void journalEdited(Meeting *meeting);
+    void journalMeetingsChanged(const QList<Meeting *> &list);
+    void journalForget(const Meeting *meeting);
+    void closeRecoveryJournal(); // writes what is pending: the journal outlives the window
+    void writeJournal();
+    void writeJournalEntry(Meeting *meeting);
+    void recoverEntry(const JournalEntry &entry);
+    void discardEntry(const JournalEntry &entry);
+    // The name to save to once the user has had a say about a file someone else changed since
+    // this program last read or wrote it; empty when the save is called off.
+    QString confirmSaveTarget(QString fileName, const QString &caption);
+
     void createWidgets();
     void createDetailEditor();
     QVBoxLayout *createDecisionGroup();
@@ -270,6 +292,11 @@ private:
     frmDecisions *decisionsWindow = nullptr; // made when first opened
     MeetingLibrary *library = nullptr; // made when folders are first given
     bool foldersRemembered = false;
+    FileFingerprints fileFingerprints; // the meeting files as this program last saw them
+    RecoveryJournal *journal = nullptr; // kept only when main() asks
+    QTimer *journalTimer = nullptr;
+    QHash<const Meeting *, QString> journalIds; // each journaled meeting's entry
+    QList<Meeting *> journalPending; // edited since their entries were last written
 
     // Tests reach the window's state through this one door.
     friend class frmMainInspector;

@@ -3,6 +3,7 @@
 
 #include "app/commandline.h"
 #include "app/frmmain.h"
+#include "recovery/recoveryjournal.h"
 
 static QStringList argumentsOf(int argc, char **argv)
 {
@@ -34,6 +35,7 @@ int main(int argc, char **argv)
     window.show();
     for (const QString &file : command.paths)
         window.addFile(file);
+    window.keepRecoveryJournal(RecoveryJournal::defaultFolder());
     QObject::connect(&app, &QApplication::lastWindowClosed, &app, &QApplication::quit);
     return app.exec();
 }

@@ -82,6 +82,7 @@ void frmMain::delMeeting()
     lvProblems->setCurrentItem(nullptr);
     delete lvProblems->topLevelItem(index);
     Meeting *meeting = meetings->takeAt(index);
+    journalForget(meeting);
     currentMeeting = -1;
     currentProblem = -1;
     emit meetingsChanged(*meetings);
@@ -103,6 +104,7 @@ void frmMain::addProblem()
     meeting->problems->append(*wizard.getProblems());
     meeting->records.adopt(wizard.records());
     meeting->markModified();
+    journalEdited(meeting);
     clearGUI();
     fillGUI();
 }

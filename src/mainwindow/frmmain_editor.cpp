@@ -36,6 +36,7 @@ frmMain::EditTarget frmMain::editTarget(bool tracked) const
 void frmMain::recordEdited(const EditTarget &target)
 {
     target.meeting->markModified();
+    journalEdited(target.meeting);
     if (target.problem)
         emit problemEdited(target.problem);
 }

@@ -86,10 +86,12 @@ bool frmMain::loadDocument(const QString &fileName, QDomDocument &document)
         showOpenError(tr("Cannot open file %1"), fileName, reason);
         return false;
     }
+    const QByteArray hash = FileFingerprints::hashOf(contents);
     if (!MeetingFile::parse(std::move(contents), document, reason)) {
         showOpenError(tr("Parsing error for file %1"), fileName, reason);
         return false;
     }
+    fileFingerprints.rememberHash(fileName, hash);
     return true;
 }
 
@@ -141,8 +143,10 @@ void frmMain::showSaveFailure(const QString &fileName, const QString &reason)
 bool frmMain::writeWholeFile(const QString &fileName, const QByteArray &contents)
 {
     QString reason;
-    if (AtomicFile::write(fileName, contents, reason))
+    if (AtomicFile::write(fileName, contents, reason)) {
+        fileFingerprints.remember(fileName, contents);
         return true;
+    }
     showSaveFailure(fileName, reason);
     return false;
 }
@@ -157,6 +161,7 @@ bool frmMain::writeMeeting(int index, const QString &fileName)
     meeting->modified = false;
     meeting->saved = true;
     meeting->fileName = workingFileName;
+    journalForget(meeting);
     return true;
 }
 
@@ -174,7 +179,7 @@ void frmMain::fileSave()
     }
     for (int i = 0; i < meetings->size(); ++i) {
         const QString caption = tr("Choose file name for %1").arg(meetings->at(i)->subject);
-        const QString fileName = askSaveFileName(caption, QString());
+        const QString fileName = confirmSaveTarget(askSaveFileName(caption, QString()), caption);
         if (fileName.isEmpty())
             continue;
         workingFileName = fileName;
@@ -189,7 +194,8 @@ void frmMain::saveMeeting()
     if (!meeting)
         return;
     const QString caption = tr("Choose file name for \"%1\"").arg(meeting->subject);
-    const QString fileName = askSaveFileName(caption, meeting->fileName);
+    const QString fileName
+        = confirmSaveTarget(askSaveFileName(caption, meeting->fileName), caption);
     if (fileName.isEmpty())
         return;
     workingFileName = fileName;
