@@ -21,11 +21,14 @@
 #include <memory>
 
 #include "app/frmmain.h"
+#include "document/atomicfile.h"
 #include "document/meetingfile.h"
 #include "document/meetingreader.h"
 #include "document/meetingwriter.h"
 #include "library/meetinglibrary.h"
 #include "model/meeting.h"
+#include "recovery/filefingerprints.h"
+#include "recovery/recoveryjournal.h"
 #include "register/decisionregister.h"
 #include "register/duedatecalendar.h"
 #include "register/frmdecisions.h"
@@ -325,6 +328,59 @@ QString sampleFile(int problemCount)
     return name;
 }
 
+// What Save costs: the file's bytes, written whole. The yardstick for the journal's entries and
+// for the check of a file changed elsewhere.
+void BM_SaveMeeting(benchmark::State &state)
+{
+    const Sample &meeting = sample(int(state.range(0)));
+    if (skipIfUnreadable(state, meeting))
+        return;
+    QTemporaryDir dir;
+    QString reason;
+    for (auto _ : state)
+        AtomicFile::write(dir.filePath(QStringLiteral("saved.xml")),
+                          MeetingFile::fileContents(MeetingFile::meetingText(*meeting.meeting)),
+                          reason);
+    reportBytes(state, meeting);
+}
+
+// One journal entry as the window writes it a moment after an edit, on the window's thread.
+void BM_JournalEntry(benchmark::State &state)
+{
+    const Sample &meeting = sample(int(state.range(0)));
+    if (skipIfUnreadable(state, meeting))
+        return;
+    QTemporaryDir dir;
+    RecoveryJournal journal(dir.path());
+    QString reason;
+    for (auto _ : state) {
+        JournalEntry entry;
+        entry.subject = meeting.meeting->subject;
+        entry.written = QDateTime::currentDateTimeUtc();
+        entry.meetingContents
+            = MeetingFile::fileContents(MeetingFile::meetingText(*meeting.meeting));
+        journal.write(QStringLiteral("entry"), entry, reason);
+    }
+    reportBytes(state, meeting);
+}
+
+// The question before a save: is the file still what this program last read or wrote?
+void BM_ChangedElsewhere(benchmark::State &state)
+{
+    const Sample &meeting = sample(int(state.range(0)));
+    if (skipIfUnreadable(state, meeting))
+        return;
+    const QString file = sampleFile(int(state.range(0)));
+    FileFingerprints fingerprints;
+    QByteArray contents;
+    QString reason;
+    MeetingFile::readRegularFile(file, contents, reason);
+    fingerprints.remember(file, contents);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(fingerprints.changedElsewhere(file));
+    reportBytes(state, meeting);
+}
+
 // What Open does after the file dialog: read, parse, build the records and the tree. The tree
 // of the previous iteration is cleared on the way, as a Replace does.
 void BM_OpenMeeting(benchmark::State &state)
@@ -604,6 +660,9 @@ BENCHMARK(BM_BareToString)->Apply(meetingSizes);
 BENCHMARK(BM_EncodeTree)->Apply(meetingSizes);
 BENCHMARK(BM_WriteMeeting)->Apply(meetingSizes);
 BENCHMARK(BM_PlainQtWrite)->Apply(meetingSizes);
+BENCHMARK(BM_SaveMeeting)->Apply(meetingSizes);
+BENCHMARK(BM_JournalEntry)->Apply(meetingSizes);
+BENCHMARK(BM_ChangedElsewhere)->Apply(meetingSizes);
 BENCHMARK(BM_RebuildTree)->Apply(meetingSizes);
 BENCHMARK(BM_OpenMeeting)->Apply(meetingSizes);
 BENCHMARK(BM_ReopenEntry)->Apply(meetingSizes);

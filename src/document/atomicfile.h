@@ -2,6 +2,7 @@
 #define ATOMICFILE_H
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 // Writes a whole file or nothing: the old file stays as it was unless every byte reached the
@@ -9,6 +10,8 @@
 namespace AtomicFile {
 
 bool write(const QString &fileName, const QByteArray &contents, QString &reason);
+// The same for contents made of parts, written one after the other without joining them first.
+bool write(const QString &fileName, const QList<QByteArray> &parts, QString &reason);
 
 } // namespace AtomicFile
 

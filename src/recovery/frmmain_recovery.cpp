@@ -9,7 +9,6 @@
 
 #include "app/statustimeouts.h"
 #include "document/meetingfile.h"
-#include "document/meetingreader.h"
 #include "document/meetingwriter.h"
 #include "recovery/frmrecovery.h"
 #include "recovery/recoveryjournal.h"
@@ -139,7 +138,7 @@ void frmMain::recoverEntry(const JournalEntry &listed)
                                  StatusTimeout::readable);
         return;
     }
-    Meeting *meeting = MeetingFile::readMeeting(document);
+    Meeting *meeting = readXmlFile(document); // as Open reads it, the caption too
     meeting->fileName = entry.fileName;
     meeting->decisionText = entry.meetingDecision;
     meeting->notes = entry.meetingNotes;

@@ -22,7 +22,7 @@ static QByteArray headerLine(const char *key, const QString &value)
     return QByteArray(key) + ": " + QUrl::toPercentEncoding(value) + '\n';
 }
 
-static QByteArray entryBytes(const JournalEntry &entry)
+static QByteArray entryHeader(const JournalEntry &entry)
 {
     QByteArray bytes = magicLine + '\n';
     bytes += headerLine("subject", entry.subject);
@@ -31,7 +31,7 @@ static QByteArray entryBytes(const JournalEntry &entry)
     bytes += headerLine("base", QString::fromLatin1(entry.baseHash.toHex()));
     bytes += headerLine("decision", entry.meetingDecision);
     bytes += headerLine("notes", entry.meetingNotes);
-    return bytes + '\n' + entry.meetingContents;
+    return bytes + '\n';
 }
 
 static void setField(JournalEntry &entry, const QByteArray &key, const QString &value)
@@ -120,7 +120,7 @@ bool RecoveryJournal::write(const QString &id, const JournalEntry &entry, QStrin
         reason = QCoreApplication::translate("frmRecovery", "The recovery folder is not usable.");
         return false;
     }
-    return AtomicFile::write(entryPath(id), entryBytes(entry), reason);
+    return AtomicFile::write(entryPath(id), {entryHeader(entry), entry.meetingContents}, reason);
 }
 
 void RecoveryJournal::remove(const QString &id)
