@@ -67,16 +67,12 @@ void frmMain::journalMeetingsChanged(const QList<Meeting *> &list)
         if (meeting->modified && !journalIds.contains(meeting))
             journalEdited(meeting);
     }
-    for (auto it = journalIds.begin(); it != journalIds.end();) {
-        auto *meeting = const_cast<Meeting *>(it.key());
-        if (list.contains(meeting)) {
-            ++it;
-            continue;
-        }
-        if (journalPending.removeOne(meeting))
-            writeJournalEntry(meeting);
-        it = journalIds.erase(it);
+    for (Meeting *leaving : std::as_const(journalPending)) {
+        if (!list.contains(leaving))
+            writeJournalEntry(leaving);
     }
+    journalPending.removeIf([&list](Meeting *meeting) { return !list.contains(meeting); });
+    journalIds.removeIf([&list](const auto &id) { return !list.contains(id.key()); });
 }
 
 // The user deleted the meeting: its changes go with it.

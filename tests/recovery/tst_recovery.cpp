@@ -63,6 +63,7 @@ private slots:
         QTest::newRow("saved") << "save" << true << 0;
         QTest::newRow("deleted by the user") << "delete" << true << 0;
         QTest::newRow("Exit") << "exit" << true << 1;
+        QTest::newRow("Replace before the entry was due") << "replace" << false << 1;
         QTest::newRow("window closed before the entry was due") << "close" << false << 1;
     }
 
@@ -81,6 +82,8 @@ private slots:
         } else if (then == "delete") {
             DialogScript script({click("&Yes")});
             state().delMeeting();
+        } else if (then == "replace") {
+            state().forgetMeetings();
         } else if (then == "exit") {
             window->fileExit();
             window.reset();
