@@ -290,6 +290,7 @@ void frmMain::destroy()
 {
     stopNotifications();
     closeRecoveryJournal();
+    saveRegisterPlace();
     delete decisionsWindow; // it shows the records that go next
     decisionsWindow = nullptr;
     deleteMeetings(meetings);

@@ -156,6 +156,9 @@ public:
     // and offers what an ended program left there. The program's main() asks for this; a window
     // built by other code keeps no journal. recovery/frmmain_recovery.cpp
     void keepRecoveryJournal(const QString &folder);
+    // The register's place and size are kept between runs; the program's main() asks for this.
+    // desktop/frmmain_places.cpp
+    void rememberWindowPlaces();
 
 public slots:
 
@@ -263,6 +266,9 @@ private:
     // this program last read or wrote it; empty when the save is called off.
     QString confirmSaveTarget(QString fileName, const QString &caption);
 
+    void restoreRegisterPlace(); // desktop/frmmain_places.cpp
+    void saveRegisterPlace();
+
     void createWidgets();
     void createDetailEditor();
     QVBoxLayout *createDecisionGroup();
@@ -292,6 +298,7 @@ private:
     frmDecisions *decisionsWindow = nullptr; // made when first opened
     MeetingLibrary *library = nullptr; // made when folders are first given
     bool foldersRemembered = false;
+    bool placesRemembered = false;
     FileFingerprints fileFingerprints; // the meeting files as this program last saw them
     RecoveryJournal *journal = nullptr; // kept only when main() asks
     QTimer *journalTimer = nullptr;

@@ -1,8 +1,8 @@
 #include <QApplication>
-#include <QLoggingCategory>
 
 #include "app/commandline.h"
 #include "app/frmmain.h"
+#include "desktop/programstart.h"
 #include "recovery/recoveryjournal.h"
 
 static QStringList argumentsOf(int argc, char **argv)
@@ -21,21 +21,18 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(MOOTRAK_VERSION));
     QCoreApplication::setOrganizationDomain(QStringLiteral("mootrak.org"));
     const CommandLine command = CommandLine::parse(argumentsOf(argc, argv));
-    // The window's traces are for developers; the user's own QT_LOGGING_RULES still win.
-    if (!command.debug)
-        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    ProgramStart::setTraces(command.debug);
     if (command.mode != CommandLine::Mode::Window) {
         QCoreApplication app(argc, argv); // read again: the help names the program as it was run
         return CommandLine::parse(QCoreApplication::arguments()).runWithoutWindow();
     }
 
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.mootrak.Mootrak"));
     frmMain window;
-    window.rememberMeetingFolders();
-    window.show();
-    for (const QString &file : command.paths)
-        window.addFile(file);
-    window.keepRecoveryJournal(RecoveryJournal::defaultFolder());
+    ProgramStart::startWindow(window, command.paths, RecoveryJournal::defaultFolder());
     QObject::connect(&app, &QApplication::lastWindowClosed, &app, &QApplication::quit);
-    return app.exec();
+    const int status = app.exec();
+    ProgramStart::endWindow(window);
+    return status;
 }

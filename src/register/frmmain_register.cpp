@@ -32,6 +32,7 @@ void frmMain::decisionsOpen()
                 &frmMain::markFileProblemDone);
         if (library)
             decisionsWindow->setLibrary(library);
+        restoreRegisterPlace();
     }
     decisionsWindow->showMeetings(*meetings);
     decisionsWindow->show();
