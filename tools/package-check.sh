@@ -56,8 +56,8 @@ release_version=$(grep -o '<release version="[^"]*"' "$here/$metainfo" | head -n
 if [ "$changelog_version" = "$version" ] && [ "$release_version" = "$version" ]; then
     pass "version $version in packaging/changelog and $metainfo"
 else
-    fail "version $version: packaging/changelog's newest entry is ${changelog_version:-missing}, \
-$metainfo's newest release is ${release_version:-missing}; add an entry for $version"
+    fail "versions differ: the project's is $version, packaging/changelog's newest entry \
+${changelog_version:-missing}, $metainfo's newest release ${release_version:-missing}"
 fi
 
 # lintian: no error and no warning. The sample meeting's ISO-8859-1 is overridden by the package.
@@ -83,11 +83,13 @@ else
     fail "desktop-file-validate org.mootrak.Mootrak.desktop" "$output"
 fi
 
-if output=$(appstreamcli validate --no-net "$prefix/share/metainfo/org.mootrak.Mootrak.metainfo.xml" 2>&1) &&
-   ! grep -q '^[EW]:' <<< "$output"; then
-    pass "appstreamcli validate --no-net org.mootrak.Mootrak.metainfo.xml"
+# The metadata alone, then with the desktop entry and icon it names (validate-tree).
+if output=$(appstreamcli validate --no-net "$prefix/share/metainfo/org.mootrak.Mootrak.metainfo.xml" 2>&1 &&
+            appstreamcli validate-tree --no-net "$root" 2>&1) &&
+   ! grep -Eq '^ *[EW]: ' <<< "$output"; then
+    pass "appstreamcli validate --no-net org.mootrak.Mootrak.metainfo.xml, and validate-tree"
 else
-    fail "appstreamcli validate --no-net org.mootrak.Mootrak.metainfo.xml" "$output"
+    fail "appstreamcli validate --no-net org.mootrak.Mootrak.metainfo.xml, and validate-tree" "$output"
 fi
 
 missing=()
