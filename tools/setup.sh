@@ -14,13 +14,18 @@ fi
 build_dir=${1:-"$here/build"}
 shift || true
 
-# Building (the icons come from tango-icon-theme) and running (xsltproc renders the
+# Building (the icons come from tango-icon-theme, rsvg-convert renders the program's icon at the
+# sizes the theme lacks, help2man writes the manual page) and running (xsltproc renders the
 # notification's page, xdg-utils hands mail to the desktop's mail program).
 run_packages=(cmake g++ make qt6-base-dev libgl-dev tango-icon-theme libical-dev pkg-config
-              xsltproc xdg-utils)
+              xsltproc xdg-utils librsvg2-bin help2man)
 # The printing tests and the screenshots read PDFs (poppler-utils); the benchmarks, the fuzz
-# target (clang) and cpack (dpkg-dev, file) need the rest.
-development_packages=(poppler-utils libbenchmark-dev clang libclang-rt-14-dev dpkg-dev file)
+# target (clang) and cpack (dpkg-dev, file) need the next ones; tools/package-check.sh the rest:
+# lintian, desktop-file-validate, appstreamcli, update-mime-database, and the desktop's type
+# detection through xdg-mime (mimetype, from libfile-mimeinfo-perl) and GIO (gio).
+development_packages=(poppler-utils libbenchmark-dev clang libclang-rt-14-dev dpkg-dev file
+                      lintian desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl
+                      libglib2.0-bin)
 
 packages=("${run_packages[@]}")
 if ! $run_only; then
