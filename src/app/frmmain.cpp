@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextEdit>
@@ -68,10 +69,19 @@ void frmMain::createWidgets()
     Splitter5->setStretchFactor(1, 1);
 }
 
+// Tab moves on to the next field, as everywhere else in the form; Ctrl+Tab types a tab.
 static QTextEdit *plainTextEdit(const char *objectName, QWidget *parent)
 {
     auto *edit = makeNamed<QTextEdit>(objectName, parent);
     edit->setAcceptRichText(false);
+    edit->setTabChangesFocus(true);
+    new QShortcut(
+        QKeySequence(Qt::CTRL | Qt::Key_Tab), edit, edit,
+        [edit] {
+            if (!edit->isReadOnly())
+                edit->insertPlainText(QStringLiteral("\t"));
+        },
+        Qt::WidgetShortcut);
     return edit;
 }
 
