@@ -378,20 +378,24 @@ private slots:
 
     void xsltprocRunsWhereTheStylesheetIs_data()
     {
+        QTest::addColumn<bool>("installed"); // a copy of the program; else the one built
         QTest::addColumn<bool>("ownStylesheet"); // in the folder the program is started in
-        QTest::newRow("installed one") << false;
-        QTest::newRow("own one first") << true;
+        QTest::newRow("installed one") << true << false;
+        QTest::newRow("own one first") << true << true;
+        QTest::newRow("source tree's, for the one built") << false << false;
     }
 
-    // The program, copied into an installed layout, runs xsltproc where a stylesheet is.
+    // The program, copied into an installed layout or where it was built, runs xsltproc where a
+    // stylesheet is, whatever folder it was started in.
     void xsltprocRunsWhereTheStylesheetIs()
     {
+        QFETCH(bool, installed);
         QFETCH(bool, ownStylesheet);
-        const QString program = path("usr/bin/mootrak");
+        const QString program = installed ? path("usr/bin/mootrak") : STYLESHEET_PROBE;
         const QString data = QDir::cleanPath(path("usr/bin/" MOOTRAK_DATA_FROM_BIN));
         const QString started = path("work");
         QVERIFY(QDir().mkpath(path("usr/bin")) && QDir().mkpath(data) && QDir().mkpath(started));
-        QVERIFY(QFile::copy(QStringLiteral(STYLESHEET_PROBE), program));
+        QVERIFY(QFile::copy(QStringLiteral(STYLESHEET_PROBE), path("usr/bin/mootrak")));
         QVERIFY(writeFile(data + "/mootrak.xsl", "<installed/>"));
         if (ownStylesheet)
             QVERIFY(writeFile(started + "/mootrak.xsl", "<own/>"));
@@ -401,7 +405,9 @@ private slots:
         probe.start(program);
         QVERIFY2(probe.waitForFinished(), qPrintable(probe.errorString()));
         QCOMPARE(QString::fromLocal8Bit(probe.readAllStandardOutput()),
-                 ownStylesheet ? started : data);
+                 ownStylesheet   ? started
+                     : installed ? data
+                                 : QDir(MOOTRAK_SHARE_DIR).canonicalPath());
     }
 };
 
