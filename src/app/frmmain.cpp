@@ -295,10 +295,13 @@ void frmMain::init()
     currentProblem = -1;
 }
 
-// The lists go, the records they name stay: they belong to the record store.
+// The lists go, the records they name stay: they belong to the record store. A window destroyed
+// without being closed leaves no notification page behind either.
 void frmMain::destroy()
 {
     stopNotifications();
+    if (tempFiles)
+        removeTempFiles();
     delete decisionsWindow; // it shows the records that go next
     decisionsWindow = nullptr;
     deleteMeetings(meetings);
@@ -321,8 +324,23 @@ void frmMain::fileExit()
 {
     qDebug().noquote() << "Exit";
     stopNotifications();
-    delFile();
+    removeTempFiles();
     close();
+}
+
+// However the window is closed, the notifications end and their pages go, as at Exit.
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    stopNotifications();
+    removeTempFiles();
+    QMainWindow::closeEvent(event);
+}
+
+// Once removed, the files are forgotten, so that closing after Exit names none of them again.
+void frmMain::removeTempFiles()
+{
+    delFile();
+    tempFiles->clear();
 }
 
 void frmMain::helpIndex()

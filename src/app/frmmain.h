@@ -239,6 +239,8 @@ private:
     void endNotification(TransformProcess *process, const QString &failure);
     bool startDesktopMail(const TransformProcess &process, const QString &htmlFile);
     void stopNotifications();
+    void removeTempFiles();
+    void closeEvent(QCloseEvent *event) override;
     void reportUnwrittenFile(const QString &fileName);
 
     void createWidgets();
