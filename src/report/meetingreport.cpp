@@ -81,4 +81,22 @@ QString recipients(const Meeting &meeting)
     return list;
 }
 
+QString mailBody(const QString &report, QLatin1String note, qsizetype maxBytes)
+{
+    const qsizetype nul = 1;
+    if (report.toUtf8().size() + nul <= maxBytes)
+        return report;
+    const qsizetype room = maxBytes - nul - note.size(); // the notes are ASCII
+    qsizetype kept = 0; // characters of whole lines, their line breaks included
+    qsizetype keptBytes = 0;
+    for (const QStringView line : QStringView(report).tokenize(u'\n')) {
+        const qsizetype lineBytes = line.toUtf8().size() + 1;
+        if (keptBytes + lineBytes > room)
+            break;
+        keptBytes += lineBytes;
+        kept += line.size() + 1;
+    }
+    return report.left(kept) + note;
+}
+
 } // namespace MeetingReport

@@ -15,6 +15,17 @@ QString text(const Meeting &meeting);
 // Nothing is dropped: a person named twice is listed twice, an empty address stays empty.
 QString recipients(const Meeting &meeting);
 
+// The most one program argument may hold on Linux (MAX_ARG_STRLEN), in bytes as the program
+// gets them, its terminating NUL included.
+inline constexpr qsizetype argumentBytes = 128 * 1024;
+// The line that ends a body cut short, as the mail has the page attached or not.
+inline constexpr QLatin1String pageNote("The whole report is in the attached page.");
+inline constexpr QLatin1String cutNote("The rest of the report does not fit into a mail.");
+
+// The report as a mail body of at most maxBytes bytes in UTF-8, a terminating NUL included: the
+// report itself when it fits, else as many of its first lines as fit before the note's line.
+QString mailBody(const QString &report, QLatin1String note, qsizetype maxBytes = argumentBytes);
+
 } // namespace MeetingReport
 
 #endif // MEETINGREPORT_H
