@@ -151,7 +151,7 @@ bool frmMain::startKmail(const TransformProcess &process, const QString &htmlFil
                            mailBody(process, htmlFile, MeetingReport::argumentBytes)};
     if (!htmlFile.isEmpty())
         arguments << QStringLiteral("--attach") << htmlFile;
-    arguments << process.recipients;
+    arguments << MeetingReport::addressArguments(process.recipients);
     for (const QString &argument : std::as_const(arguments))
         trace(argument);
     return startDetached(QStringLiteral("kmail"), arguments, failures);

@@ -99,4 +99,26 @@ QString mailBody(const QString &report, QLatin1String note, qsizetype maxBytes)
     return report.left(kept) + note;
 }
 
+QStringList addressArguments(const QString &recipients, qsizetype maxBytes)
+{
+    const qsizetype nul = 1;
+    if (recipients.toUtf8().size() + nul <= maxBytes)
+        return {recipients};
+    QList<QStringView> addresses = QStringView(recipients).split(u',');
+    addresses.removeLast(); // what follows the last address's ","
+    QStringList arguments {QString()};
+    qsizetype bytes = nul;
+    for (const QStringView address : std::as_const(addresses)) {
+        const qsizetype addressBytes = address.toUtf8().size() + 1; // and its ","
+        if (bytes + addressBytes > maxBytes && !arguments.last().isEmpty()) {
+            arguments << QString();
+            bytes = nul;
+        }
+        arguments.last() += address;
+        arguments.last() += u',';
+        bytes += addressBytes;
+    }
+    return arguments;
+}
+
 } // namespace MeetingReport

@@ -2,6 +2,7 @@
 #define MEETINGREPORT_H
 
 #include <QString>
+#include <QStringList>
 
 #include "model/meeting.h"
 
@@ -25,6 +26,11 @@ inline constexpr QLatin1String cutNote("The rest of the report does not fit into
 // The report as a mail body of at most maxBytes bytes in UTF-8, a terminating NUL included: the
 // report itself when it fits, else as many of its first lines as fit before the note's line.
 QString mailBody(const QString &report, QLatin1String note, qsizetype maxBytes = argumentBytes);
+
+// The recipients, every address followed by ",", as program arguments: one, as they are, when
+// they fit into one; else split after an address's "," into as many as it takes, every address
+// whole, empty ones too.
+QStringList addressArguments(const QString &recipients, qsizetype maxBytes = argumentBytes);
 
 } // namespace MeetingReport
 

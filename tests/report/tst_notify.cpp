@@ -285,8 +285,12 @@ private slots:
             standIns->installRecorder(mailer);
         }
         Meeting *meeting = makeMeeting("Large", QStringList(10000, "Problem"));
-        for (Problem *problem : std::as_const(*meeting->problems))
-            problem->responsibles->clear(); // so that the addresses fit into one argument
+        // kmail takes the addresses in several arguments; xdg-email puts them into its mailto:
+        // address with the body, where they would leave no room for it.
+        if (mailer != "kmail") {
+            for (Problem *problem : std::as_const(*meeting->problems))
+                problem->responsibles->clear();
+        }
         notify(meeting);
 
         QTRY_COMPARE(standIns->calls(mailer).size(), 1);
@@ -297,6 +301,9 @@ private slots:
                  qPrintable(QString::number(body.toUtf8().size())));
         const QString page = arguments.value(arguments.indexOf("--attach") + 1);
         QVERIFY2(readFile(page).contains("Problem #9999"), qPrintable(page));
+        if (mailer == "kmail")
+            QCOMPARE(arguments.mid(arguments.indexOf(page) + 1).join(QString()),
+                     MeetingReport::recipients(*meeting));
     }
 
     void unsavedMeetingIsSavedFirst_data()
