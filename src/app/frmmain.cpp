@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextEdit>
@@ -68,10 +69,19 @@ void frmMain::createWidgets()
     Splitter5->setStretchFactor(1, 1);
 }
 
+// Tab moves on to the next field, as everywhere else in the form; Ctrl+Tab types a tab.
 static QTextEdit *plainTextEdit(const char *objectName, QWidget *parent)
 {
     auto *edit = makeNamed<QTextEdit>(objectName, parent);
     edit->setAcceptRichText(false);
+    edit->setTabChangesFocus(true);
+    new QShortcut(
+        QKeySequence(Qt::CTRL | Qt::Key_Tab), edit, edit,
+        [edit] {
+            if (!edit->isReadOnly())
+                edit->insertPlainText(QStringLiteral("\t"));
+        },
+        Qt::WidgetShortcut);
     return edit;
 }
 
@@ -285,12 +295,15 @@ void frmMain::init()
     currentProblem = -1;
 }
 
-// The lists go, the records they name stay: they belong to the record store.
+// The lists go, the records they name stay: they belong to the record store. A window destroyed
+// without being closed leaves no notification page behind either.
 void frmMain::destroy()
 {
     stopNotifications();
     closeRecoveryJournal();
     saveRegisterPlace();
+    if (tempFiles)
+        removeTempFiles();
     delete decisionsWindow; // it shows the records that go next
     decisionsWindow = nullptr;
     deleteMeetings(meetings);
@@ -313,8 +326,23 @@ void frmMain::fileExit()
 {
     qDebug().noquote() << "Exit";
     stopNotifications();
-    delFile();
+    removeTempFiles();
     close();
+}
+
+// However the window is closed, the notifications end and their pages go, as at Exit.
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    stopNotifications();
+    removeTempFiles();
+    QMainWindow::closeEvent(event);
+}
+
+// Once removed, the files are forgotten, so that closing after Exit names none of them again.
+void frmMain::removeTempFiles()
+{
+    delFile();
+    tempFiles->clear();
 }
 
 void frmMain::helpIndex()

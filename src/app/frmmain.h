@@ -248,9 +248,17 @@ private:
     bool saveForNotification(Meeting *meeting);
     void collectOutput(TransformProcess *process);
     void mailTransform(TransformProcess *process);
-    void endNotification(TransformProcess *process, const QString &failure);
-    bool startDesktopMail(const TransformProcess &process, const QString &htmlFile);
+    void endNotification(TransformProcess *process, const QString &failure,
+                         const QString &missingPage = QString());
+    // The mail goes without an attachment when htmlFile is empty; a program that cannot start
+    // adds why to `failures`.
+    bool startKmail(const TransformProcess &process, const QString &htmlFile,
+                    QStringList &failures);
+    bool startDesktopMail(const TransformProcess &process, const QString &htmlFile,
+                          QStringList &failures);
     void stopNotifications();
+    void removeTempFiles();
+    void closeEvent(QCloseEvent *event) override;
     void reportUnwrittenFile(const QString &fileName);
 
     // Recovery journal and changes made on disk by others. recovery/frmmain_recovery.cpp

@@ -1,5 +1,6 @@
 #include "app/frmmain.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -32,8 +33,7 @@ void frmMain::sendNotification()
     // An absolute name: xsltproc would take a name starting with "-" for an option.
     process->setProgram(QStringLiteral("xsltproc"));
     process->setArguments({stylesheetName, QFileInfo(workingFileName).absoluteFilePath()});
-    process->setWorkingDirectory(stylesheetFolder());
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->setWorkingDirectory(stylesheetFolder()); // its errors are read when it has ended
     // Each run collects and mails its own output, even when a later notification has started.
     connect(process, &QProcess::readyReadStandardOutput, this,
             [this, process] { collectOutput(process); });
@@ -74,59 +74,126 @@ void frmMain::collectOutput(TransformProcess *process)
     process->transformOutput += process->readAllStandardOutput();
 }
 
-// xsltproc has ended: its page goes into the attachment, and the mail client gets the mail.
+// Why xsltproc's page is not fit to attach, with the first line of its own error output; empty
+// when the page is fine.
+static QString pageFailure(TransformProcess &process)
+{
+    QString failure;
+    if (process.exitStatus() != QProcess::NormalExit)
+        failure = QStringLiteral("xsltproc crashed");
+    else if (process.exitCode() != 0)
+        failure = QStringLiteral("xsltproc failed with exit code %1").arg(process.exitCode());
+    else if (process.transformOutput.isEmpty())
+        failure = QStringLiteral("xsltproc wrote nothing");
+    else
+        return QString();
+    const QString errorLine = QString::fromLocal8Bit(process.readAllStandardError())
+                                  .section(u'\n', 0, 0, QString::SectionSkipEmpty)
+                                  .trimmed();
+    return errorLine.isEmpty() ? failure : failure + QLatin1String(": ") + errorLine;
+}
+
+// The body says where the rest of a report too long for one argument is.
+static QString mailBody(const TransformProcess &process, const QString &htmlFile,
+                        qsizetype maxBytes)
+{
+    return MeetingReport::mailBody(
+        process.body, htmlFile.isEmpty() ? MeetingReport::cutNote : MeetingReport::pageNote,
+        maxBytes);
+}
+
+// xsltproc has ended: its page goes into the attachment, and the mail client gets the mail. A
+// page xsltproc failed to make is left out, not attached empty or broken; the mail goes without
+// it.
 void frmMain::mailTransform(TransformProcess *process)
 {
     collectOutput(process);
-    if (process->exitStatus() != QProcess::NormalExit)
-        return endNotification(process, QStringLiteral("Can't send notification"));
+    const QString missingPage = pageFailure(*process);
+    QString htmlFile;
+    if (missingPage.isEmpty()) {
+        QString failure;
+        htmlFile = HtmlAttachment::write(process->transformOutput, failure);
+        if (htmlFile.isEmpty())
+            return endNotification(process, failure);
+        trace(QStringLiteral("FILE: ") + htmlFile);
+    }
+    QStringList startFailures;
+    if (!startKmail(*process, htmlFile, startFailures)
+        && !startDesktopMail(*process, htmlFile, startFailures)) {
+        if (!htmlFile.isEmpty())
+            QFile::remove(htmlFile); // no mail client will ever read it
+        return endNotification(process,
+                               QStringLiteral("neither kmail nor xdg-email could be started (%1)")
+                                   .arg(startFailures.join(QLatin1String("; "))));
+    }
+    if (!htmlFile.isEmpty())
+        tempFiles->append(htmlFile);
+    endNotification(process, QString(), missingPage);
+}
 
-    QString failure;
-    const QString htmlFile = HtmlAttachment::write(process->transformOutput, failure);
-    if (htmlFile.isEmpty())
-        return endNotification(process, failure);
-    trace(QStringLiteral("FILE: ") + htmlFile);
+// Starts the program on its own; one that cannot start adds its name and why to `failures`.
+static bool startDetached(const QString &program, const QStringList &arguments,
+                          QStringList &failures)
+{
+    QProcess mailer;
+    mailer.setProgram(program);
+    mailer.setArguments(arguments);
+    if (mailer.startDetached())
+        return true;
+    failures << program + QLatin1String(": ") + mailer.errorString();
+    return false;
+}
 
-    const QStringList arguments
-        = {QStringLiteral("-s"),       process->subject, QStringLiteral("--body"), process->body,
-           QStringLiteral("--attach"), htmlFile,         process->recipients};
-    for (const QString &argument : arguments)
+bool frmMain::startKmail(const TransformProcess &process, const QString &htmlFile,
+                         QStringList &failures)
+{
+    QStringList arguments {QStringLiteral("-s"), process.subject, QStringLiteral("--body"),
+                           mailBody(process, htmlFile, MeetingReport::argumentBytes)};
+    if (!htmlFile.isEmpty())
+        arguments << QStringLiteral("--attach") << htmlFile;
+    arguments << MeetingReport::addressArguments(process.recipients);
+    for (const QString &argument : std::as_const(arguments))
         trace(argument);
-    tempFiles->append(htmlFile);
-    if (!QProcess::startDetached(QStringLiteral("kmail"), arguments)
-        && !startDesktopMail(*process, htmlFile))
-        return endNotification(process, QStringLiteral("kmail didn't start"));
-    endNotification(process, QString());
+    return startDetached(QStringLiteral("kmail"), arguments, failures);
 }
 
 // Desktops without kmail: xdg-email hands the same mail to the user's own mail program. Every
-// address goes after --to, so none can be taken for an option; xdg-email refuses empty ones.
-bool frmMain::startDesktopMail(const TransformProcess &process, const QString &htmlFile)
+// address goes after --to, so none can be taken for an option; xdg-email refuses empty ones. It
+// hands the whole mail on as one mailto: address, where a byte of the body can take six ("%0D%0A"
+// for a line break) and a byte of the other fields three.
+bool frmMain::startDesktopMail(const TransformProcess &process, const QString &htmlFile,
+                               QStringList &failures)
 {
     trace(QStringLiteral("kmail didn't start; trying xdg-email"));
-    QStringList arguments {QStringLiteral("--utf8"),
-                           QStringLiteral("--subject"),
-                           process.subject,
-                           QStringLiteral("--body"),
-                           process.body,
-                           QStringLiteral("--attach"),
-                           htmlFile};
+    const qsizetype fieldBytes = (process.subject + process.recipients + htmlFile).toUtf8().size();
+    const qsizetype fieldNames = 64; // "mailto:", "?subject=", "&body=", "&attach=file://", ...
+    const qsizetype bodyBytes = (MeetingReport::argumentBytes - fieldNames - 3 * fieldBytes) / 6;
+    QStringList arguments {QStringLiteral("--utf8"), QStringLiteral("--subject"), process.subject,
+                           QStringLiteral("--body"), mailBody(process, htmlFile, bodyBytes)};
+    if (!htmlFile.isEmpty())
+        arguments << QStringLiteral("--attach") << htmlFile;
     for (const QString &address : process.recipients.split(u',', Qt::SkipEmptyParts))
         arguments << QStringLiteral("--to") << address;
-    return QProcess::startDetached(QStringLiteral("xdg-email"), arguments);
+    return startDetached(QStringLiteral("xdg-email"), arguments, failures);
 }
 
-// Every notification ends here; a failure is traced and told in the status bar, so nobody
-// believes a mail went out.
-void frmMain::endNotification(TransformProcess *process, const QString &failure)
+// Every notification ends here; a failure, or a page missing from the mail, is traced and told
+// in the status bar, so nobody believes a mail went out whole.
+void frmMain::endNotification(TransformProcess *process, const QString &failure,
+                              const QString &missingPage)
 {
-    if (failure.isEmpty()) {
-        statusBar()->showMessage(tr("Notification handed to the mail client"),
-                                 StatusTimeout::brief);
-    } else {
+    if (!failure.isEmpty()) {
         trace(failure);
         statusBar()->showMessage(tr("No notification sent: %1").arg(failure),
                                  StatusTimeout::readable);
+    } else if (!missingPage.isEmpty()) {
+        trace(missingPage);
+        statusBar()->showMessage(
+            tr("Notification handed to the mail client without its page: %1").arg(missingPage),
+            StatusTimeout::readable);
+    } else {
+        statusBar()->showMessage(tr("Notification handed to the mail client"),
+                                 StatusTimeout::brief);
     }
     if (notificationProcess == process)
         notificationProcess = nullptr;

@@ -81,4 +81,44 @@ QString recipients(const Meeting &meeting)
     return list;
 }
 
+QString mailBody(const QString &report, QLatin1String note, qsizetype maxBytes)
+{
+    const qsizetype nul = 1;
+    if (report.toUtf8().size() + nul <= maxBytes)
+        return report;
+    const qsizetype room = maxBytes - nul - note.size(); // the notes are ASCII
+    qsizetype kept = 0; // characters of whole lines, their line breaks included
+    qsizetype keptBytes = 0;
+    for (const QStringView line : QStringView(report).tokenize(u'\n')) {
+        const qsizetype lineBytes = line.toUtf8().size() + 1;
+        if (keptBytes + lineBytes > room)
+            break;
+        keptBytes += lineBytes;
+        kept += line.size() + 1;
+    }
+    return report.left(kept) + note;
+}
+
+QStringList addressArguments(const QString &recipients, qsizetype maxBytes)
+{
+    const qsizetype nul = 1;
+    if (recipients.toUtf8().size() + nul <= maxBytes)
+        return {recipients};
+    QList<QStringView> addresses = QStringView(recipients).split(u',');
+    addresses.removeLast(); // what follows the last address's ","
+    QStringList arguments {QString()};
+    qsizetype bytes = nul;
+    for (const QStringView address : std::as_const(addresses)) {
+        const qsizetype addressBytes = address.toUtf8().size() + 1; // and its ","
+        if (bytes + addressBytes > maxBytes && !arguments.last().isEmpty()) {
+            arguments << QString();
+            bytes = nul;
+        }
+        arguments.last() += address;
+        arguments.last() += u',';
+        bytes += addressBytes;
+    }
+    return arguments;
+}
+
 } // namespace MeetingReport

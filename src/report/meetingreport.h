@@ -2,6 +2,7 @@
 #define MEETINGREPORT_H
 
 #include <QString>
+#include <QStringList>
 
 #include "model/meeting.h"
 
@@ -14,6 +15,22 @@ QString text(const Meeting &meeting);
 // The e-mail of every participant, then of every problem's responsibles, each followed by ",".
 // Nothing is dropped: a person named twice is listed twice, an empty address stays empty.
 QString recipients(const Meeting &meeting);
+
+// The most one program argument may hold on Linux (MAX_ARG_STRLEN), in bytes as the program
+// gets them, its terminating NUL included.
+inline constexpr qsizetype argumentBytes = 128 * 1024;
+// The line that ends a body cut short, as the mail has the page attached or not.
+inline constexpr QLatin1String pageNote("The whole report is in the attached page.");
+inline constexpr QLatin1String cutNote("The rest of the report does not fit into a mail.");
+
+// The report as a mail body of at most maxBytes bytes in UTF-8, a terminating NUL included: the
+// report itself when it fits, else as many of its first lines as fit before the note's line.
+QString mailBody(const QString &report, QLatin1String note, qsizetype maxBytes = argumentBytes);
+
+// The recipients, every address followed by ",", as program arguments: one, as they are, when
+// they fit into one; else split after an address's "," into as many as it takes, every address
+// whole, empty ones too.
+QStringList addressArguments(const QString &recipients, qsizetype maxBytes = argumentBytes);
 
 } // namespace MeetingReport
 

@@ -11,7 +11,8 @@ class QPrinter;
 namespace ReportPrinter {
 
 // Draws the report line by line from the top-left margin, in the painter's default font with
-// tabs expanded; long lines are not wrapped. A line that would start past the bottom margin
+// tabs expanded; a line wider than the page goes on over the next lines, broken after a word
+// (or inside one longer than a line). A printed line that would start past the bottom margin
 // goes on a new page, announced first through onNewPage with that page's number. False when
 // nothing or not everything was printed: painting could not begin, a page could not be
 // started, or a PDF file was not written whole.

@@ -191,6 +191,32 @@ private slots:
         QVERIFY2(date.date().year() > 1752, "a step up from no date picks a real date");
     }
 
+    void tabKeys_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("decision") << "txtDecision";
+        QTest::newRow("notes") << "txtNotes";
+        QTest::newRow("full description, read-only") << "txtFull";
+    }
+
+    // Tab goes on to the next field, as everywhere in the form; Ctrl+Tab types a tab where
+    // typing is allowed.
+    void tabKeys()
+    {
+        QFETCH(QString, box);
+        show(true);
+        auto *text = window->findChild<QTextEdit *>(box);
+        const QString before = text->toPlainText();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        text->setFocus();
+
+        QTest::keyClick(text, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(text->toPlainText(), text->isReadOnly() ? before : '\t' + before);
+        QTest::keyClick(text, Qt::Key_Tab);
+        QVERIFY2(!text->hasFocus(), "Tab stayed in the box");
+    }
+
     // After a rebuild nothing is selected: the editor is blank and takes no input.
     void closedAfterRebuild()
     {

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "report/htmlattachment.h"
+#include "report/meetingreport.h"
 #include "report/transformprocess.h"
 #include "support/dialogscript.h"
 #include "support/documents.h"
@@ -89,6 +90,16 @@ private:
     const QString oldFolder;
 };
 
+// The pages notifications wrote, as their traces name them; every message goes on to QtTest.
+static QStringList writtenPages;
+static QtMessageHandler testLog = nullptr;
+static void notePage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("FILE: ")))
+        writtenPages << message.mid(6);
+    testLog(type, context, message);
+}
+
 class tst_Notify : public WindowTest
 {
     Q_OBJECT
@@ -116,14 +127,13 @@ private slots:
     {
         WindowTest::init();
         standIns.emplace(dir->path());
+        writtenPages.clear();
+        testLog = qInstallMessageHandler(notePage);
     }
-    // Closing the window keeps the notifications' HTML files for the mail client; a test leaves
-    // none behind.
     void cleanup()
     {
+        qInstallMessageHandler(testLog);
         standIns.reset();
-        for (const QString &attachment : std::as_const(*state().tempFiles()))
-            QFile::remove(attachment);
         WindowTest::cleanup();
     }
 
@@ -133,7 +143,7 @@ private slots:
         QTest::addColumn<QStringList>("mailers"); // the mail programs there
         QTest::addColumn<QString>("called"); // the one given the mail; empty: none
         QTest::addColumn<QString>("failure"); // told in the status bar
-        QTest::addColumn<QByteArray>("attached"); // when mailed
+        QTest::addColumn<QByteArray>("attached"); // when mailed; empty: no attachment
         const QByteArray page("printf '<html>page'\n");
         const QStringList both {"kmail", "xdg-email"};
         QByteArray large(10 * 1024 * 1024, '\0');
@@ -144,23 +154,31 @@ private slots:
         QTest::newRow("no kmail, xdg-email")
             << page << QStringList {"xdg-email"} << "xdg-email" << none << QByteArray("<html>page");
         QTest::newRow("no mail program")
-            << page << QStringList() << none << "kmail didn't start" << QByteArray();
+            << page << QStringList() << none
+            << "neither kmail nor xdg-email could be started (kmail: execv: No such file or "
+               "directory; xdg-email: execv: No such file or directory)"
+            << QByteArray();
         QTest::newRow("no xsltproc")
             << QByteArray() << both << none << "xsltproc didn't start" << QByteArray();
-        QTest::newRow("xsltproc killed") << QByteArray("printf '<html>part'; kill -9 $$\n") << both
-                                         << none << "Can't send notification" << QByteArray();
+        QTest::newRow("xsltproc killed")
+            << QByteArray("printf '<html>part'; kill -9 $$\n") << both << "kmail"
+            << "xsltproc crashed" << QByteArray();
         QTest::newRow("xsltproc exits 1 after partial output")
-            << QByteArray("printf '<html>partial'; exit 1\n") << both << "kmail" << none
-            << QByteArray("<html>partial");
+            << QByteArray("printf '<html>partial'; printf '\\nfirst error\\nsecond' >&2; exit 1\n")
+            << QStringList {"xdg-email"} << "xdg-email"
+            << "xsltproc failed with exit code 1: first error" << QByteArray();
+        QTest::newRow("xsltproc writes nothing") << QByteArray("exit 0\n") << both << "kmail"
+                                                 << "xsltproc wrote nothing" << QByteArray();
         QTest::newRow("10 MB, every byte value")
             << QByteArray("cat \"$here/large\"\n") << both << "kmail" << none << large;
     }
 
     // kmail gets the subject, blanks and all, as one argument, the report as body, the page, and
     // every address in list order, a person listed twice, an empty address and the trailing comma
-    // included; without kmail, xdg-email gets each after its own --to. The page is every byte
-    // xsltproc printed, even when it failed. Without xsltproc or a mail program, or when xsltproc
-    // is killed, nothing is mailed, and the status bar says why.
+    // included; without kmail, xdg-email gets each after its own --to. A page xsltproc failed to
+    // make, or made empty, is not attached, and the status bar tells its first error line.
+    // Without xsltproc or a mail program nothing is mailed, no page is left, and the status bar
+    // says why.
     void notificationOutcomes()
     {
         QFETCH(QByteArray, xsltproc);
@@ -188,27 +206,104 @@ private slots:
 
         QTRY_VERIFY2(!notificationRuns(), "the run has not ended");
         QTRY_COMPARE(window->statusBar()->currentMessage(),
-                     failure.isEmpty() ? "Notification handed to the mail client"
-                                       : "No notification sent: " + failure);
+                     failure.isEmpty()      ? "Notification handed to the mail client"
+                         : called.isEmpty() ? "No notification sent: " + failure
+                                            : "Notification handed to the mail client without its "
+                                              "page: "
+                             + failure);
         QTRY_COMPARE(standIns->calls("kmail").size(), called == "kmail" ? 1 : 0);
         QTRY_COMPARE(standIns->calls("xdg-email").size(), called == "xdg-email" ? 1 : 0);
+        for (const QString &page : std::as_const(writtenPages))
+            QVERIFY2(QFile::exists(page) == !called.isEmpty(), qPrintable(page));
         if (called.isEmpty())
             return;
         const QStringList arguments = standIns->calls(called).at(0);
-        const QString attachment = arguments.value(arguments.indexOf("--attach") + 1);
-        QVERIFY2(QRegularExpression("^/tmp/mtX.{6}\\.html$").match(attachment).hasMatch(),
-                 qPrintable(attachment));
-        QCOMPARE(readFile(attachment), attached);
+        QStringList attachment;
+        if (!attached.isEmpty()) {
+            attachment
+                = QStringList {"--attach", arguments.value(arguments.indexOf("--attach") + 1)};
+            QVERIFY2(QRegularExpression("^/tmp/mtX.{6}\\.html$").match(attachment.at(1)).hasMatch(),
+                     qPrintable(attachment.at(1)));
+            QCOMPARE(readFile(attachment.at(1)), attached);
+        }
         const QString subject = "Meeting: " + meeting->subject;
         const QString body = state().buildEmailBody(0);
-        QCOMPARE(
-            arguments,
-            called == "kmail"
-                ? QStringList({"-s", subject, "--body", body, "--attach", attachment,
-                               "ann@example.org,-bob@example.org,,r0@example.org,ann@example.org,"})
-                : QStringList({"--utf8", "--subject", subject, "--body", body, "--attach",
-                               attachment, "--to", "ann@example.org", "--to", "-bob@example.org",
-                               "--to", "r0@example.org", "--to", "ann@example.org"}));
+        QCOMPARE(arguments,
+                 called == "kmail"
+                     ? QStringList({"-s", subject, "--body", body}) + attachment
+                         + QStringList(
+                             "ann@example.org,-bob@example.org,,r0@example.org,ann@example.org,")
+                     : QStringList({"--utf8", "--subject", subject, "--body", body}) + attachment
+                         + QStringList({"--to", "ann@example.org", "--to", "-bob@example.org",
+                                        "--to", "r0@example.org", "--to", "ann@example.org"}));
+    }
+
+    void mailBodyFitsOneArgument_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<qsizetype>("maxBytes");
+        QTest::addColumn<QString>("body");
+        const QString report("first\nsecond\n" + QString(60, u'x'));
+        const QString note = MeetingReport::pageNote;
+        const qsizetype noteBytes = note.size() + 1; // the NUL too
+        QTest::newRow("fits, its NUL counted") << report << qsizetype(74) << report;
+        QTest::newRow("a byte over") << report << qsizetype(73) << "first\nsecond\n" + note;
+        QTest::newRow("cut after a line") << report << noteBytes + 13 << "first\nsecond\n" + note;
+        QTest::newRow("a line that does not fit whole")
+            << report << noteBytes + 12 << QString("first\n" + note);
+        const QString fuer("f\u00fcr\n"); // five bytes
+        QTest::newRow("bytes counted, not characters")
+            << fuer.repeated(20) << noteBytes + 24 << fuer.repeated(4) + note;
+    }
+
+    void mailBodyFitsOneArgument()
+    {
+        QFETCH(QString, report);
+        QFETCH(qsizetype, maxBytes);
+        QFETCH(QString, body);
+        QCOMPARE(MeetingReport::mailBody(report, MeetingReport::pageNote, maxBytes), body);
+    }
+
+    void largeMeetingBodyIsCut_data()
+    {
+        QTest::addColumn<QString>("mailer");
+        QTest::addColumn<qsizetype>("bytesPerByte"); // in the argument the body ends up in
+        QTest::newRow("kmail") << "kmail" << qsizetype(1);
+        QTest::newRow("xdg-email, in a mailto: address") << "xdg-email" << qsizetype(6);
+    }
+
+    // The report of 10,000 problems is longer than an argument may be: the body is its first
+    // lines and a line saying where the rest is; xsltproc's page, attached, has every problem.
+    void largeMeetingBodyIsCut()
+    {
+        QFETCH(QString, mailer);
+        QFETCH(qsizetype, bytesPerByte);
+        QFile::link(QStandardPaths::findExecutable("xsltproc"), path("bin/xsltproc"));
+        standIns->alone();
+        if (mailer != "kmail") {
+            standIns->remove("kmail");
+            standIns->installRecorder(mailer);
+        }
+        Meeting *meeting = makeMeeting("Large", QStringList(10000, "Problem"));
+        // kmail takes the addresses in several arguments; xdg-email puts them into its mailto:
+        // address with the body, where they would leave no room for it.
+        if (mailer != "kmail") {
+            for (Problem *problem : std::as_const(*meeting->problems))
+                problem->responsibles->clear();
+        }
+        notify(meeting);
+
+        QTRY_COMPARE(standIns->calls(mailer).size(), 1);
+        const QStringList arguments = standIns->calls(mailer).at(0);
+        const QString body = arguments.value(arguments.indexOf("--body") + 1);
+        QVERIFY2(body.endsWith('\n' + MeetingReport::pageNote), qPrintable(body.right(80)));
+        QVERIFY2(body.toUtf8().size() * bytesPerByte < MeetingReport::argumentBytes,
+                 qPrintable(QString::number(body.toUtf8().size())));
+        const QString page = arguments.value(arguments.indexOf("--attach") + 1);
+        QVERIFY2(readFile(page).contains("Problem #9999"), qPrintable(page));
+        if (mailer == "kmail")
+            QCOMPARE(arguments.mid(arguments.indexOf(page) + 1).join(QString()),
+                     MeetingReport::recipients(*meeting));
     }
 
     void unsavedMeetingIsSavedFirst_data()
@@ -274,10 +369,20 @@ private slots:
         QCOMPARE(standIns->calls().at(0).value(6), "ann@example.org,r0@example.org,");
     }
 
+    void twoNotificationsKeepTheirOwnAttachments_data()
+    {
+        QTest::addColumn<QString>("ending"); // of the window
+        QTest::newRow("Exit") << "Exit";
+        QTest::newRow("closed") << "closed";
+        QTest::newRow("destroyed") << "destroyed";
+    }
+
     // Started one after the other, each notification mails its own page, rendered by xsltproc
-    // from the meeting's document, non-ASCII subject included; Exit removes both.
+    // from the meeting's document, non-ASCII subject included; the window's end, however it
+    // comes, removes both.
     void twoNotificationsKeepTheirOwnAttachments()
     {
+        QFETCH(QString, ending);
         notify(makeMeeting(QStringLiteral("Z\u00fcrich \u2013 budget"), {"A"}));
         notify(makeMeeting("Second", {"B"}));
 
@@ -291,7 +396,12 @@ private slots:
             attachments << arguments.value(5);
         }
 
-        window->fileExit();
+        if (ending == "Exit")
+            window->fileExit();
+        else if (ending == "closed")
+            window->close();
+        else
+            window.reset();
 
         for (const QString &attachment : std::as_const(attachments))
             QVERIFY2(!QFile::exists(attachment), qPrintable(attachment));
@@ -378,20 +488,24 @@ private slots:
 
     void xsltprocRunsWhereTheStylesheetIs_data()
     {
+        QTest::addColumn<bool>("installed"); // a copy of the program; else the one built
         QTest::addColumn<bool>("ownStylesheet"); // in the folder the program is started in
-        QTest::newRow("installed one") << false;
-        QTest::newRow("own one first") << true;
+        QTest::newRow("installed one") << true << false;
+        QTest::newRow("own one first") << true << true;
+        QTest::newRow("source tree's, for the one built") << false << false;
     }
 
-    // The program, copied into an installed layout, runs xsltproc where a stylesheet is.
+    // The program, copied into an installed layout or where it was built, runs xsltproc where a
+    // stylesheet is, whatever folder it was started in.
     void xsltprocRunsWhereTheStylesheetIs()
     {
+        QFETCH(bool, installed);
         QFETCH(bool, ownStylesheet);
-        const QString program = path("usr/bin/mootrak");
+        const QString program = installed ? path("usr/bin/mootrak") : STYLESHEET_PROBE;
         const QString data = QDir::cleanPath(path("usr/bin/" MOOTRAK_DATA_FROM_BIN));
         const QString started = path("work");
         QVERIFY(QDir().mkpath(path("usr/bin")) && QDir().mkpath(data) && QDir().mkpath(started));
-        QVERIFY(QFile::copy(QStringLiteral(STYLESHEET_PROBE), program));
+        QVERIFY(QFile::copy(QStringLiteral(STYLESHEET_PROBE), path("usr/bin/mootrak")));
         QVERIFY(writeFile(data + "/mootrak.xsl", "<installed/>"));
         if (ownStylesheet)
             QVERIFY(writeFile(started + "/mootrak.xsl", "<own/>"));
@@ -401,7 +515,9 @@ private slots:
         probe.start(program);
         QVERIFY2(probe.waitForFinished(), qPrintable(probe.errorString()));
         QCOMPARE(QString::fromLocal8Bit(probe.readAllStandardOutput()),
-                 ownStylesheet ? started : data);
+                 ownStylesheet   ? started
+                     : installed ? data
+                                 : QDir(MOOTRAK_SHARE_DIR).canonicalPath());
     }
 };
 

@@ -133,6 +133,25 @@ private slots:
         QCOMPARE(messages, expected << "Printing completed");
     }
 
+    // A line wider than the page goes on over the next lines and pages, broken after a word or
+    // inside a word longer than a line: every character reaches paper, in order.
+    void longLineWraps()
+    {
+        QString line; // some 4,000 characters, no part repeated
+        for (int i = 0; line.size() < 2000; ++i)
+            line += QStringLiteral("word%1 ").arg(i);
+        for (int i = 0; line.size() < 4000; ++i)
+            line += QString::number(i); // one word of 2,000 characters
+        Meeting *meeting = makeMeeting("Wide", {});
+        meeting->decisionText = meeting->notes = line;
+
+        print(meeting, {printToFile(path("wide.pdf"))});
+
+        const QRegularExpression blanks(QStringLiteral("\\s"));
+        QCOMPARE(pdfText(path("wide.pdf")).remove(blanks),
+                 MeetingReport::text(*meeting).remove(blanks));
+    }
+
     // The text after a tab starts at the same tab stop whatever came before it on the line.
     void tabsAreExpanded()
     {
