@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: bytes take the road File > Open takes (parse, records, tree, opening the
 // meeting's entry), are written back as Save writes them, and read again. The second reading
 // must give the same meeting as the first. Reading and writing need no window; the window only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns PNG icons into the C++ pixel table the program is linked with, so it needs no image file
 // at run time.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer target in build-fuzz/ with clang and runs it on the document reader.
 # Usage: tools/fuzz.sh [seconds]   (default 60)
 # The corpus grows in build-fuzz/corpus, seeded with the test documents; a finding is written to

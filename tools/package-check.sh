@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and checks it as Debian and the desktop would: lintian, the desktop
 # entry, the AppStream metadata, and, in the package unpacked into a temporary root, that meeting
 # files are known by their type and open with Mootrak.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the pictures for the documentation: Mootrak runs under Xvfb with the sample meeting
 # share/examples/release-planning.xml and is driven with xdotool.
 # Usage: tools/screenshots.sh [output-folder]      (default: build/screenshots)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Mootrak needs (only those missing), then configures and builds.
 # Usage: tools/setup.sh [--run-only] [build-dir] [extra cmake arguments...]
 #   --run-only: only what building and running Mootrak needs (tools/run.sh); without it also

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs every test through CTest; then the same tests built with
 # AddressSanitizer and UndefinedBehaviorSanitizer (in build-sanitize/), the fuzz target on the
 # document reader for a minute (in build-fuzz/), and the Debian package's check
@@ -9,6 +10,7 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
 
+"$here/tools/spdx-headers.sh" --check # every source file carries the licence's line
 "$here/tools/setup.sh" "$here/build"
 ctest --test-dir "$here/build" --output-on-failure -j "$(nproc)"
 [ "${1:-}" = "--quick" ] && exit 0

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef PERSONLIST_H
 #define PERSONLIST_H
 

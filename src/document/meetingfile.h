@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef MEETINGFILE_H
 #define MEETINGFILE_H
 

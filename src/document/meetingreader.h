@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef MEETINGREADER_H
 #define MEETINGREADER_H
 

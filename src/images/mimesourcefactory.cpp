@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "images/mimesourcefactory.h"
 
 const QImage *MimeSourceFactory::data(const QString &absName) const

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef RECORDSTORE_H
 #define RECORDSTORE_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A running program for the crash test: it keeps a recovery journal, opens the meeting file,
 // appends the text to its first problem's decision as typing does, and waits to be killed.
 // Usage: journal_child <journal folder> <meeting file> <text>
