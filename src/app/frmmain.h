@@ -274,6 +274,8 @@ private:
     // The name to save to once the user has had a say about a file someone else changed since
     // this program last read or wrote it; empty when the save is called off.
     QString confirmSaveTarget(QString fileName, const QString &caption);
+    enum class ChangedFileAnswer { Overwrite, SaveAsAnother, Cancel };
+    ChangedFileAnswer askAboutChangedFile(const QString &fileName);
 
     void restoreRegisterPlace(); // desktop/frmmain_places.cpp
     void saveRegisterPlace();

@@ -135,18 +135,13 @@ void frmMain::recoverEntry(const JournalEntry &listed)
                                  StatusTimeout::readable);
         return;
     }
-    Meeting *meeting = readXmlFile(document); // as Open reads it, the caption too
-    meeting->fileName = entry.fileName;
+    Meeting *meeting = appendOpened(document, entry.fileName); // as Open adds it
     meeting->decisionText = entry.meetingDecision;
     meeting->notes = entry.meetingNotes;
     meeting->markModified();
     if (!entry.baseHash.isEmpty() && fileFingerprints.hashFor(entry.fileName).isEmpty())
         fileFingerprints.rememberHash(entry.fileName, entry.baseHash);
-    meetings->append(meeting);
-    currentMeeting = meetings->size() - 1;
-    currentProblem = -1;
-    clearGUI();
-    fillGUI();
+    journalEdited(meeting);
     writeJournal();
     journal->discard(entry);
 }
@@ -156,27 +151,40 @@ void frmMain::discardEntry(const JournalEntry &entry)
     journal->discard(entry);
 }
 
+// Asked before a save replaces a file that someone else changed since this program last read or
+// wrote it; the answers in the order of the buttons.
+frmMain::ChangedFileAnswer frmMain::askAboutChangedFile(const QString &fileName)
+{
+    QMessageBox box(QMessageBox::Warning, tr("File changed on disk"),
+                    tr("%1 was changed by another program since Mootrak last read or saved it.")
+                        .arg(QDir::toNativeSeparators(fileName)),
+                    QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("changedOnDisk"));
+    box.setInformativeText(tr("Overwriting it loses those changes."));
+    QPushButton *overwrite = box.addButton(tr("Overwrite"), QMessageBox::DestructiveRole);
+    QPushButton *another = box.addButton(tr("Save as another file"), QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(tr("Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(another);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == overwrite)
+        return ChangedFileAnswer::Overwrite;
+    return box.clickedButton() == another ? ChangedFileAnswer::SaveAsAnother
+                                          : ChangedFileAnswer::Cancel;
+}
+
 QString frmMain::confirmSaveTarget(QString fileName, const QString &caption)
 {
     while (!fileName.isEmpty() && fileFingerprints.changedElsewhere(fileName)) {
-        QMessageBox box(QMessageBox::Warning, tr("File changed on disk"),
-                        tr("%1 was changed by another program since Mootrak last read or "
-                           "saved it.")
-                            .arg(QDir::toNativeSeparators(fileName)),
-                        QMessageBox::NoButton, this);
-        box.setObjectName(QStringLiteral("changedOnDisk"));
-        box.setInformativeText(tr("Overwriting it loses those changes."));
-        QPushButton *overwrite = box.addButton(tr("Overwrite"), QMessageBox::DestructiveRole);
-        QPushButton *another = box.addButton(tr("Save as another file"), QMessageBox::AcceptRole);
-        QPushButton *cancel = box.addButton(tr("Cancel"), QMessageBox::RejectRole);
-        box.setDefaultButton(another);
-        box.setEscapeButton(cancel);
-        box.exec();
-        if (box.clickedButton() == overwrite)
+        switch (askAboutChangedFile(fileName)) {
+        case ChangedFileAnswer::Overwrite:
             return fileName;
-        if (box.clickedButton() != another)
+        case ChangedFileAnswer::SaveAsAnother:
+            fileName = askSaveFileName(caption, fileName);
+            break;
+        case ChangedFileAnswer::Cancel:
             return QString();
-        fileName = askSaveFileName(caption, fileName);
+        }
     }
     return fileName;
 }
