@@ -115,13 +115,16 @@ private slots:
         QCOMPARE(QLoggingCategory::defaultCategory()->isDebugEnabled(), debug);
     }
 
-    // Two files dropped on a text box open in order; the box takes in no text.
+    // Two files dropped on an editable text box open in order; the box takes in no text.
     void dropOfTwoFiles()
     {
         new MeetingDrop(*window);
+        window->addFile(meetingFile("Shown"));
+        state().select(0);
         QMimeData data;
         data.setUrls(
             {QUrl::fromLocalFile(meetingFile("A")), QUrl::fromLocalFile(meetingFile("B"))});
+        data.setText(path("A.xml") + '\n' + path("B.xml")); // as file managers also offer
         QWidget *target = window->txtNotes->viewport();
         const QPoint middle = target->rect().center();
         QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -129,8 +132,8 @@ private slots:
         QVERIFY2(enter.isAccepted(), "the files are taken");
         QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &drop);
-        QTRY_COMPARE(state().each(&Meeting::subject), QStringList({"A", "B"}));
-        QCOMPARE(window->txtNotes->toPlainText(), QString());
+        QTRY_COMPARE(state().each(&Meeting::subject), QStringList({"Shown", "A", "B"}));
+        QCOMPARE(state().meetings()->at(0)->notes, "Shown notes");
     }
 
     // Without a display, as scripts and package tools run it.
